@@ -1,0 +1,23 @@
+#pragma once
+// Détail du calcul d'une cellule : les textes des quatorze valeurs affichées.
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class QLocale;
+
+namespace calcul {
+
+struct Detail
+{
+    // Texte de chaque valeur v(0) à v(13) ; nullopt quand le calcul s'est arrêté avant.
+    std::array<std::optional<QString>, 14> v;
+    bool complet = false;
+};
+
+// taux : A de la colonne ; nbmois : n de la ligne ; montant : texte tel que saisi.
+Detail calculedetail(double taux, qint16 nbmois, const QString &montant, const QLocale &regional);
+
+} // namespace calcul

@@ -1,0 +1,25 @@
+#pragma once
+// Construction du tableau des valeurs au comptant pour un taux et un montant.
+
+#include <QString>
+
+#include <vector>
+
+class QLocale;
+
+namespace calcul {
+
+constexpr int lignesmois = 34;    // 3 à 36 mois
+constexpr int colonnesmax = 256;  // au-delà, le taux n'a pas de sens
+
+struct Tableau
+{
+    QString intitule;              // texte du taux annuel
+    int colonnes = 0;              // floor(r) + 2 ; 0 quand ce nombre est hors limites
+    std::vector<QString> cellules; // lignes 1 à 34, colonnes 1 à colonnes - 1, dans l'ordre
+    bool complet = false;          // faux : le calcul s'est arrêté à la cellule suivante
+};
+
+Tableau construittableau(double taux, const QString &montant, const QLocale &regional);
+
+} // namespace calcul

@@ -1,0 +1,32 @@
+#pragma once
+// Formes écrites des nombres et lectures du montant.
+
+#include <QString>
+
+#include <optional>
+
+class QLocale;
+
+namespace calcul {
+
+// Motif « 0.00 » : deux décimales, séparateur régional, pas de groupement,
+// moitiés arrondies en s'éloignant de zéro (sur 15 chiffres significatifs).
+QString textecellule(double valeur, const QLocale &regional);
+
+// Nombre sur 15 chiffres significatifs au plus, zéros de fin supprimés,
+// zéro devant le séparateur régional (1,00289166666667).
+QString textenombre(double valeur, const QLocale &regional);
+
+// Intitulé du taux : blanc de tête pour un nombre positif, « . » comme séparateur,
+// pas de zéro devant le point (« .65 »), puis « % » précédé d'un blanc.
+QString textetaux(double taux);
+
+// Lecture tolérante du tableau : « . » seul séparateur, 0 sans nombre en tête.
+// nullopt en cas de dépassement.
+std::optional<double> lecturetolerante(const QString &texte);
+
+// Lecture selon les conventions régionales (virgule décimale en français) ;
+// blancs autour et séparateurs de milliers admis. nullopt si le texte n'est pas un nombre.
+std::optional<double> lectureregionale(const QString &texte, const QLocale &regional);
+
+} // namespace calcul

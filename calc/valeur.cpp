@@ -1,0 +1,44 @@
+#include "calc/valeur.h"
+
+#include <cmath>
+
+namespace calcul {
+
+namespace {
+
+// Contrôle après une étape : un résultat non fini signale une opération
+// invalide (NaN), une division par zéro ou un dépassement (infini).
+inline double controle(double x)
+{
+    if (!std::isfinite(x))
+        throw ErreurCalcul();
+    return x;
+}
+
+} // namespace
+
+double facteurmensuel(double tannuel) { return controle(tannuel / 1200 + 1); }
+
+double coefficient(double t, qint16 nbmois)
+{
+    const double n = nbmois;
+    const double p = std::pow(t, n);
+    // Un dépassement de T^n reste levé jusqu'au contrôle suivant.
+    if (std::isinf(p))
+        throw ErreurCalcul();
+    const double a = 1 / p - 1;
+    const double b = 1 / t - 1;
+    const double c = controle(a / b / t / n);
+    const double c4 = controle(std::floor(controle(c * 10000)) / 10000);
+    return c4;
+}
+
+double renvoivaleur(double montant, qint16 nbmois, double tannuel)
+{
+    const double t = facteurmensuel(tannuel);
+    const double c4 = coefficient(t, nbmois);
+    const double v = controle(c4 * montant);
+    return controle(std::floor(controle(v * 100 + 0.5)) / 100);
+}
+
+} // namespace calcul

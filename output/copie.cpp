@@ -1,0 +1,26 @@
+#include "output/copie.h"
+
+namespace sortie {
+
+QString textecopie(const EntreeCopie &e)
+{
+    const QString fin = QStringLiteral("\r\n");
+    QString s = QStringLiteral("Crédit gratuit :") + fin;
+    s += (e.premiersemestre ? QStringLiteral("1er semestre ") : QStringLiteral("2d semestre ")) + e.annee + fin;
+    s += QStringLiteral("Taux annuel : ") + e.tauxannuel + fin;
+    s += QStringLiteral("Prix à crédit : ") + e.montant + fin;
+    s += fin;
+    for (int r = 0; r < e.lignes; ++r) {
+        for (int c = 0; c < e.colonnes; ++c) {
+            const qsizetype i = static_cast<qsizetype>(r) * e.colonnes + c;
+            if (i < e.cellules.size())
+                s += e.cellules.at(i);
+            if (c < e.colonnes - 1)
+                s += u'\t';
+        }
+        s += fin;
+    }
+    return s;
+}
+
+} // namespace sortie

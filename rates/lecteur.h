@@ -1,0 +1,28 @@
+#pragma once
+// Découpage d'un fichier texte en éléments : un élément finit à une virgule
+// ou en fin de ligne (CR LF, LF seul ou CR seul). Un élément ouvert par un
+// guillemet va jusqu'au guillemet fermant, virgules et fins de ligne comprises.
+
+#include <QByteArray>
+
+namespace taux {
+
+class LecteurElements
+{
+public:
+    enum Resultat { Element, Fin, Erreur };
+
+    explicit LecteurElements(const QByteArray &contenu);
+
+    // Lit l'élément suivant dans element. Erreur : guillemet jamais refermé.
+    Resultat suivant(QByteArray &element);
+
+private:
+    bool finligne(qsizetype i) const;
+    void passefinligne();
+
+    const QByteArray &contenu_;
+    qsizetype pos_ = 0;
+};
+
+} // namespace taux

@@ -1,0 +1,89 @@
+#include "rates/tabletaux.h"
+
+#include "rates/lecteur.h"
+#include "rates/nombre.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace taux {
+
+namespace {
+// Un fichier de taux tient en quelques kilo-octets ; au-delà c'est autre chose.
+constexpr qint64 taillemax = 64LL * 1024 * 1024;
+} // namespace
+
+bool fichierexiste(const QString &chemin)
+{
+    if (chemin.isEmpty())
+        return false;
+    const QFileInfo info(chemin);
+    return info.exists() && info.isFile() && info.isReadable();
+}
+
+QDateTime datefichier(const QString &chemin)
+{
+    const QFileInfo info(chemin);
+    if (!info.exists() || !info.isFile())
+        return {};
+    return info.lastModified();
+}
+
+Chargement chargetaux(TableTaux &table)
+{
+    table.datefichiertaux = datefichier(table.fichiertaux);
+    if (!table.datefichiertaux.isValid())
+        return Chargement::Introuvable;
+    QFile fichier(table.fichiertaux);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return Chargement::Introuvable;
+
+    if (fichier.size() > taillemax)
+        return Chargement::Corrompu;
+    const QByteArray contenu = fichier.readAll();
+    if (fichier.error() != QFileDevice::NoError)
+        return Chargement::Corrompu;
+    fichier.close();
+
+    int suivant = 0;
+    LecteurElements lecteur(contenu);
+    QByteArray element;
+    for (;;) {
+        const auto r = lecteur.suivant(element);
+        if (r == LecteurElements::Fin)
+            break;
+        if (r == LecteurElements::Erreur)
+            return Chargement::Corrompu;
+        if (element.isEmpty() || element.at(0) == '\'')
+            continue;
+        const qsizetype tab = element.indexOf('\t');
+        if (tab < 0 || suivant >= capacite)
+            return Chargement::Corrompu;
+        const auto valeur =
+            valnombre(std::string_view(element.constData() + tab + 1, static_cast<std::size_t>(element.size() - tab - 1)));
+        if (!valeur)
+            return Chargement::Corrompu;
+        table.periodes[suivant] = QString::fromUtf8(element.constData(), tab);
+        table.taux[suivant] = *valeur;
+        ++suivant;
+    }
+    table.nbtaux = static_cast<qint16>(suivant - 1);
+    return Chargement::Ok;
+}
+
+} // namespace taux
+
+namespace taux {
+
+QString emplacementtaux(const QString &lignecommande, const QString &dossierprogramme)
+{
+    QString chemin = lignecommande;
+    if (!chemin.endsWith(u'/'))
+        chemin += u'/';
+    chemin += QStringLiteral("BRUNELIX.TXT");
+    if (!fichierexiste(chemin))
+        chemin = dossierprogramme + QStringLiteral("/BRUNELIX.TXT");
+    return chemin;
+}
+
+} // namespace taux

@@ -1,0 +1,42 @@
+#pragma once
+// Table des taux en mémoire et son chargeur.
+
+#include <QDateTime>
+#include <QString>
+
+#include <array>
+
+namespace taux {
+
+constexpr int capacite = 101;
+
+struct TableTaux
+{
+    QString fichiertaux;                   // chemin complet du fichier des taux
+    QDateTime datefichiertaux;             // date de modification au dernier chargement
+    std::array<QString, capacite> periodes; // clés « 1S2010 », dans l'ordre du fichier
+    std::array<double, capacite> taux{};   // taux annuels en pour cent
+    qint16 nbtaux = -1;                    // indice de la dernière entrée valide
+};
+
+enum class Chargement { Ok, Introuvable, Corrompu };
+
+// Vrai quand le fichier existe et se lit comme un fichier (un fichier vide existe).
+bool fichierexiste(const QString &chemin);
+
+// Date de modification du fichier ; invalide quand elle ne se lit pas.
+QDateTime datefichier(const QString &chemin);
+
+// Remplit la table depuis table.fichiertaux. Les entrées au-delà de nbtaux
+// gardent leur ancien contenu.
+Chargement chargetaux(TableTaux &table);
+
+} // namespace taux
+
+namespace taux {
+
+// Chemin du fichier des taux : le dossier de la ligne de commande (tel que reçu),
+// sinon le dossier du programme.
+QString emplacementtaux(const QString &lignecommande, const QString &dossierprogramme);
+
+} // namespace taux

@@ -1,0 +1,100 @@
+#include "calc/tableau.h"
+
+#include "tests/impression.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QLocale francais(QLocale::French, QLocale::France);
+const QLocale anglais(QLocale::English, QLocale::UnitedStates);
+
+// Texte de la cellule (ligne k, colonne c) d'un tableau construit.
+QString cellule(const calcul::Tableau &t, int k, int c)
+{
+    return t.cellules.at(static_cast<std::size_t>((k - 1) * (t.colonnes - 1) + (c - 1)));
+}
+
+struct LigneAttendue
+{
+    int ligne;
+    const char *valeurs[4];
+};
+
+TEST(Tableau, Taux347EnFrancaisEtEnAnglais)
+{
+    const LigneAttendue lignes[] = {{1, {"99,42", "99,83", "99,66", "99,50"}},
+                                    {10, {"98,14", "99,46", "98,92", "98,39"}},
+                                    {34, {"94,84", "98,47", "96,98", "95,51"}}};
+    for (const QLocale &regional : {francais, anglais}) {
+        const calcul::Tableau t = calcul::construittableau(3.47, QStringLiteral("100"), regional);
+        ASSERT_TRUE(t.complet);
+        ASSERT_EQ(t.colonnes, 5);
+        EXPECT_EQ(t.intitule, QStringLiteral(" 3.47 %"));
+        EXPECT_EQ(t.cellules.size(), 34u * 4u);
+        for (const auto &l : lignes)
+            for (int c = 1; c <= 4; ++c) {
+                QString attendu = QString::fromUtf8(l.valeurs[c - 1]);
+                attendu.replace(u',', regional.decimalPoint());
+                EXPECT_EQ(cellule(t, l.ligne, c), attendu) << "ligne " << l.ligne << " colonne " << c;
+            }
+    }
+}
+
+TEST(Tableau, NombreDeColonnes)
+{
+    const struct
+    {
+        double taux;
+        int colonnes;
+        const char *intitule;
+    } cas[] = {{4, 6, " 4 %"}, {0.65, 2, " .65 %"}, {2.1, 4, " 2.1 %"}, {-0.5, 1, "-.5 %"}};
+    for (const auto &c : cas) {
+        const calcul::Tableau t = calcul::construittableau(c.taux, QStringLiteral("100"), francais);
+        EXPECT_EQ(t.colonnes, c.colonnes) << c.taux;
+        EXPECT_EQ(t.intitule, QString::fromUtf8(c.intitule));
+        EXPECT_TRUE(t.complet);
+        EXPECT_EQ(t.cellules.size(), static_cast<std::size_t>(34 * (c.colonnes - 1)));
+    }
+}
+
+TEST(Tableau, MontantsLusAvecLaRegleTolerante)
+{
+    const struct
+    {
+        const char *montant;
+        const char *mois3;
+    } cas[] = {{"", "0,00"}, {"abc", "0,00"}, {"-100", "-99,42"}, {"1 500", "1491,30"},
+               {"1500,50", "1491,30"}, {"1500.50", "1491,80"}};
+    for (const auto &c : cas) {
+        const calcul::Tableau t = calcul::construittableau(3.47, QString::fromUtf8(c.montant), francais);
+        ASSERT_TRUE(t.complet) << c.montant;
+        EXPECT_EQ(cellule(t, 1, 1), QString::fromUtf8(c.mois3)) << c.montant;
+    }
+}
+
+TEST(Tableau, ArretSurErreur)
+{
+    // Taux nul : la première cellule échoue, rien n'est produit.
+    const calcul::Tableau nul = calcul::construittableau(0, QStringLiteral("100"), francais);
+    EXPECT_FALSE(nul.complet);
+    EXPECT_EQ(nul.colonnes, 2);
+    EXPECT_TRUE(nul.cellules.empty());
+    EXPECT_EQ(nul.intitule, QStringLiteral(" 0 %"));
+
+    // Montant qui dépasse : arrêt, intitulé tout de même écrit.
+    const calcul::Tableau enorme = calcul::construittableau(3.47, QStringLiteral("1e308"), francais);
+    EXPECT_FALSE(enorme.complet);
+    EXPECT_TRUE(enorme.cellules.empty());
+    EXPECT_FALSE(calcul::construittableau(3.47, QString(400, u'9'), francais).complet);
+
+    // Taux démesuré : pas de changement du nombre de colonnes.
+    const calcul::Tableau demesure = calcul::construittableau(1e9, QStringLiteral("100"), francais);
+    EXPECT_FALSE(demesure.complet);
+    EXPECT_EQ(demesure.colonnes, 0);
+    EXPECT_EQ(calcul::construittableau(-5, QStringLiteral("100"), francais).colonnes, 0);
+}
+
+} // namespace

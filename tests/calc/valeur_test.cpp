@@ -1,0 +1,69 @@
+#include "calc/valeur.h"
+
+#include "tests/impression.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+
+namespace {
+
+using calcul::ErreurCalcul;
+using calcul::renvoivaleur;
+
+struct CasValeur
+{
+    double montant;
+    qint16 nbmois;
+    double tannuel;
+    double attendu;
+};
+
+class Valeur : public ::testing::TestWithParam<CasValeur>
+{};
+
+TEST_P(Valeur, Exacte)
+{
+    const auto &c = GetParam();
+    EXPECT_EQ(renvoivaleur(c.montant, c.nbmois, c.tannuel), c.attendu)
+        << c.montant << " sur " << c.nbmois << " mois à " << c.tannuel;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cas, Valeur,
+                         ::testing::Values(CasValeur{100, 3, 3.47, 99.42}, CasValeur{100, 12, 3.47, 98.14},
+                                           CasValeur{100, 36, 3.47, 94.84}, CasValeur{1500, 10, 4.5, 1469.40},
+                                           CasValeur{12.5, 12, 3.47, 12.27}, CasValeur{-100, 3, 3.47, -99.42},
+                                           CasValeur{100, 3, 1, 99.83}, CasValeur{100, 36, 1, 98.47},
+                                           CasValeur{100, 3, 2, 99.66}, CasValeur{100, 3, 3, 99.50},
+                                           CasValeur{0, 12, 3.47, 0}, CasValeur{-0.0, 12, 3.47, 0}));
+
+TEST(Coefficient, TronqueSansArrondir)
+{
+    // C = 0.979680... : la troncature garde 0.9796.
+    EXPECT_EQ(calcul::coefficient(calcul::facteurmensuel(4.5), 10), 0.9796);
+    EXPECT_EQ(calcul::facteurmensuel(3.47), 1.0028916666666667);
+    // Sur un mois, le coefficient est 1 / T tronqué.
+    const double t = calcul::facteurmensuel(3.47);
+    EXPECT_EQ(calcul::coefficient(t, 1), std::floor(1 / t * 10000) / 10000);
+}
+
+TEST(Valeur, MoitieDeCentimeVersLeHaut)
+{
+    // À 1200 % sur un mois, T = 2 et C4 = 0.5 exactement : V tombe sur des moitiés exactes.
+    EXPECT_EQ(renvoivaleur(-194.25, 1, 1200), -97.12);
+    EXPECT_EQ(renvoivaleur(194.25, 1, 1200), 97.13);
+    EXPECT_EQ(renvoivaleur(-0.01, 1, 1200), 0); // -0.005 va vers zéro
+}
+
+TEST(Valeur, ErreursArithmetiques)
+{
+    EXPECT_THROW(renvoivaleur(100, 3, 0), ErreurCalcul);                                      // 0 / 0
+    EXPECT_THROW(renvoivaleur(100, 0, 3.47), ErreurCalcul);                                   // n = 0
+    EXPECT_THROW(renvoivaleur(1e308, 3, 3.47), ErreurCalcul);                                 // V × 100 dépasse
+    EXPECT_THROW(renvoivaleur(100, 3, -1200), ErreurCalcul);                                  // T = 0
+    EXPECT_THROW(renvoivaleur(100, 36, 1e300), ErreurCalcul);                                 // T^n dépasse
+    EXPECT_THROW(renvoivaleur(std::numeric_limits<double>::max(), 3, 3.47), ErreurCalcul);   // C4 × montant
+    EXPECT_NO_THROW(renvoivaleur(1e300, 3, 3.47));
+}
+
+} // namespace

@@ -1,0 +1,17 @@
+// main des tests : une QApplication sur la plateforme offscreen.
+#include "app/demarrage.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
+    QApplication app(argc, argv);
+    preparedemarrage();
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,77 @@
+#include "rates/periodes.h"
+#include "rates/tabletaux.h"
+
+#include "tests/impression.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <utility>
+
+namespace {
+
+taux::TableTaux table(std::initializer_list<std::pair<const char *, double>> entrees)
+{
+    taux::TableTaux t;
+    int i = 0;
+    for (const auto &[cle, valeur] : entrees) {
+        t.periodes[i] = QString::fromUtf8(cle);
+        t.taux[i++] = valeur;
+    }
+    t.nbtaux = static_cast<qint16>(i - 1);
+    return t;
+}
+
+struct CasAnnees
+{
+    const char *nom;
+    taux::TableTaux table;
+    QStringList attendu;
+};
+
+class ListeAnnees : public ::testing::TestWithParam<CasAnnees>
+{};
+
+TEST_P(ListeAnnees, Lignes)
+{
+    const auto &c = GetParam();
+    const auto lignes = taux::listeannees(c.table);
+    ASSERT_TRUE(lignes) << c.nom;
+    EXPECT_EQ(*lignes, c.attendu) << c.nom;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, ListeAnnees,
+    ::testing::Values(
+        CasAnnees{"deux_annees", table({{"2S2010", 3.35}, {"1S2010", 3.47}, {"2S2009", 3.57}, {"1S2009", 3.79}}),
+                  {"2010", "2009"}},
+        CasAnnees{"premier_semestre_seul", table({{"1S2011", 3.42}, {"2S2010", 3.35}, {"1S2010", 3.47}}),
+                  {"2011", "2010"}},
+        CasAnnees{"annee_revenue", table({{"1S2010", 1}, {"2S2009", 1}, {"2S2010", 1}}), {"2010", "2009", "2010"}},
+        CasAnnees{"cle_sans_annee_en_tete", table({{"xxabc", 1}, {"1S2010", 1}}), {"2010"}},
+        CasAnnees{"annee_arrondie_au_pair", table({{"1S2010.5", 1}}), {"2010"}},
+        CasAnnees{"table_vide", table({}), {}}),
+    [](const auto &info) { return std::string(info.param.nom); });
+
+TEST(ListeAnnees, AnneeHorsLimitesEstUneErreur)
+{
+    EXPECT_FALSE(taux::listeannees(table({{"1S99999", 1}})).has_value());
+    EXPECT_FALSE(taux::listeannees(table({{"1S1e400", 1}})).has_value());
+}
+
+TEST(TauxPeriode, Recherche)
+{
+    const auto t = table({{"2S2010", 3.35}, {"1S2010", 3.47}, {"1S2010", 9.99}, {"1s2009", 2.0}, {"2S2009", 0}});
+    EXPECT_EQ(taux::tauxperiode(t, 2010, 1), 3.47); // première occurrence
+    EXPECT_EQ(taux::tauxperiode(t, 2010, 2), 3.35);
+    EXPECT_EQ(taux::tauxperiode(t, 2009, 1), 0); // casse comparée exactement
+    EXPECT_EQ(taux::tauxperiode(t, 2009, 2), 0);
+    EXPECT_EQ(taux::tauxperiode(t, 2011, 2), 0);
+    EXPECT_EQ(taux::tauxperiode(table({}), 2010, 1), 0);
+    // Les entrées au-delà de nbtaux ne sont jamais lues.
+    auto courte = t;
+    courte.nbtaux = 0;
+    EXPECT_EQ(taux::tauxperiode(courte, 2010, 1), 0);
+}
+
+} // namespace

@@ -1,0 +1,131 @@
+#include "rates/tabletaux.h"
+
+#include "tests/impression.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using taux::Chargement;
+
+// Écrit le contenu dans un fichier des taux temporaire et le charge.
+struct Essai
+{
+    QTemporaryDir dossier;
+    taux::TableTaux table;
+
+    Chargement charge(const QByteArray &contenu)
+    {
+        table.fichiertaux = dossier.filePath(QStringLiteral("BRUNELIX.TXT"));
+        QFile f(table.fichiertaux);
+        f.open(QIODevice::WriteOnly);
+        f.write(contenu);
+        f.close();
+        return taux::chargetaux(table);
+    }
+};
+
+QByteArray entrees(int n)
+{
+    QByteArray s = "' commentaire\r\n";
+    for (int i = 0; i < n; ++i)
+        s += QByteArray::number(i % 2 + 1) + "S" + QByteArray::number(2100 - i / 2) + "\t3.5\r\n";
+    return s;
+}
+
+struct CasFichier
+{
+    const char *nom;
+    QByteArray contenu;
+    Chargement attendu;
+    int nbtaux; // -2 : sans objet
+};
+
+class ChargementFichier : public ::testing::TestWithParam<CasFichier>
+{};
+
+TEST_P(ChargementFichier, Resultat)
+{
+    Essai e;
+    const auto &c = GetParam();
+    EXPECT_EQ(e.charge(c.contenu), c.attendu) << c.nom;
+    if (c.nbtaux != -2) {
+        EXPECT_EQ(e.table.nbtaux, c.nbtaux) << c.nom;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, ChargementFichier,
+    ::testing::Values(
+        CasFichier{"crlf", "' taux\r\n2S2010\t3.35\r\n1S2010\t3.47\r\n", Chargement::Ok, 1},
+        CasFichier{"lf_seul", "2S2010\t3.35\n1S2010\t3.47\n", Chargement::Ok, 1},
+        CasFichier{"cr_seul", "2S2010\t3.35\r1S2010\t3.47\r", Chargement::Ok, 1},
+        CasFichier{"sans_fin_de_ligne", "1S2010\t3.47", Chargement::Ok, 0},
+        CasFichier{"lignes_vides", "\r\n\r\n1S2010\t3.47\r\n\r\n", Chargement::Ok, 0},
+        CasFichier{"commentaires_seuls", "' un\r\n\r\n' deux\r\n", Chargement::Ok, -1},
+        CasFichier{"vide", "", Chargement::Ok, -1},
+        CasFichier{"sans_tabulation", "1S2010 3.47\r\n", Chargement::Corrompu, -2},
+        CasFichier{"virgule_dans_commentaire", "' un, deux\r\n1S2010\t3.47\r\n", Chargement::Corrompu, -2},
+        CasFichier{"virgule_decimale", "1S2010\t3,47\r\n", Chargement::Corrompu, -2},
+        CasFichier{"guillemets_avec_virgule", "\"1S2010\t3,47\"\r\n", Chargement::Ok, 0},
+        CasFichier{"guillemet_non_ferme", "\"1S2010\t3.47\r\n", Chargement::Corrompu, -2},
+        CasFichier{"taux_non_numerique", "1S2010\tabc\r\n", Chargement::Ok, 0},
+        CasFichier{"taux_enorme", "1S2010\t1e400\r\n", Chargement::Corrompu, -2},
+        CasFichier{"octets_nuls", QByteArray("1S2010\t3.47\r\n\0\0\0", 16), Chargement::Corrompu, -2},
+        CasFichier{"binaire", QByteArray("\x01\xff\xfe\x80,\x7f", 6), Chargement::Corrompu, -2},
+        CasFichier{"cent_une_entrees", entrees(101), Chargement::Ok, 100},
+        CasFichier{"cent_deux_entrees", entrees(102), Chargement::Corrompu, -2},
+        CasFichier{"ligne_de_10_mo", "' " + QByteArray(10'000'000, 'x') + "\r\n1S2010\t3.47\r\n", Chargement::Ok, 0}),
+    [](const auto &info) { return std::string(info.param.nom); });
+
+TEST(ChargementFichier, CleEtTauxLusTelsQuels)
+{
+    Essai e;
+    ASSERT_EQ(e.charge("1s2010\t 3 . 4 7 x\r\n \tvide\r\n"), Chargement::Ok);
+    EXPECT_EQ(e.table.periodes[0], QStringLiteral("1s2010"));
+    EXPECT_EQ(e.table.taux[0], 3.47);
+    EXPECT_EQ(e.table.periodes[1], QString());
+    EXPECT_EQ(e.table.taux[1], 0);
+}
+
+TEST(ChargementFichier, FichierAbsentOuDossier)
+{
+    Essai e;
+    e.table.fichiertaux = e.dossier.filePath(QStringLiteral("absent.txt"));
+    EXPECT_EQ(taux::chargetaux(e.table), Chargement::Introuvable);
+    e.table.fichiertaux = e.dossier.path();
+    EXPECT_EQ(taux::chargetaux(e.table), Chargement::Introuvable);
+    EXPECT_FALSE(taux::fichierexiste(e.dossier.path()));
+    EXPECT_FALSE(taux::fichierexiste(QString()));
+}
+
+TEST(ChargementFichier, RechargementPlusCourtGardeLesAnciennesEntrees)
+{
+    Essai e;
+    ASSERT_EQ(e.charge("2S2010\t3.35\r\n1S2010\t3.47\r\n"), Chargement::Ok);
+    ASSERT_EQ(e.charge("2S2011\t2.5\r\n"), Chargement::Ok);
+    EXPECT_EQ(e.table.nbtaux, 0);
+    EXPECT_EQ(e.table.periodes[0], QStringLiteral("2S2011"));
+    EXPECT_EQ(e.table.periodes[1], QStringLiteral("1S2010"));
+    EXPECT_TRUE(e.table.datefichiertaux.isValid());
+}
+
+TEST(Emplacement, LigneDeCommande)
+{
+    QTemporaryDir taux, programme;
+    QFile f(taux.filePath(QStringLiteral("BRUNELIX.TXT")));
+    f.open(QIODevice::WriteOnly);
+    f.close();
+    const QString attendu = taux.path() + QStringLiteral("/BRUNELIX.TXT");
+    EXPECT_EQ(taux::emplacementtaux(taux.path(), programme.path()), attendu);
+    EXPECT_EQ(taux::emplacementtaux(taux.path() + u'/', programme.path()), attendu);
+    const QString repli = programme.path() + QStringLiteral("/BRUNELIX.TXT");
+    EXPECT_EQ(taux::emplacementtaux(u'"' + taux.path() + u'"', programme.path()), repli);
+    EXPECT_EQ(taux::emplacementtaux(QString(), programme.path()), repli);
+}
+
+} // namespace
