@@ -1,0 +1,15 @@
+#include "app/demarrage.h"
+
+#include <QApplication>
+#include <QFont>
+
+static void initimages() { Q_INIT_RESOURCE(images); }
+
+void preparedemarrage()
+{
+    initimages();
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QFont police(QStringLiteral("MS Sans Serif"));
+    police.setPointSizeF(8.25);
+    QApplication::setFont(police);
+}

@@ -1,0 +1,66 @@
+#include "app/disposition.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace disposition {
+
+QLabel *creeetiquette(QWidget *parent, const Etiquette &e)
+{
+    auto *l = new QLabel(QString::fromUtf8(e.texte), parent);
+    l->setObjectName(QString::fromUtf8(e.nom));
+    Qt::Alignment a = Qt::AlignTop;
+    if (e.style & Centre)
+        a |= Qt::AlignHCenter;
+    else if (e.style & Droite)
+        a |= Qt::AlignRight;
+    else
+        a |= Qt::AlignLeft;
+    l->setAlignment(a);
+    l->setWordWrap(e.style & Retour);
+    l->setTextFormat(Qt::PlainText);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setIndent(0);
+    if (e.style & (Gras | Souligne)) {
+        QFont f = l->font();
+        f.setBold(e.style & Gras);
+        f.setUnderline(e.style & Souligne);
+        l->setFont(f);
+    }
+    if (e.couleur || (e.style & Surbrillance)) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText,
+                   (e.style & Surbrillance) ? p.color(QPalette::HighlightedText) : QColor::fromRgb(e.couleur));
+        l->setPalette(p);
+    }
+    l->move(twips(e.gauche), twips(e.haut));
+    if (e.largeur == 0 || e.hauteur == 0) {
+        l->adjustSize();
+        l->resize(e.largeur ? twips(e.largeur) : l->width(), e.hauteur ? twips(e.hauteur) : l->height());
+    } else {
+        l->resize(twips(e.largeur), twips(e.hauteur));
+    }
+    return l;
+}
+
+void creeetiquettes(QWidget *parent, std::span<const Etiquette> table)
+{
+    for (const Etiquette &e : table)
+        creeetiquette(parent, e);
+}
+
+void creetraits(QWidget *parent, std::span<const Trait> table)
+{
+    for (const Trait &t : table) {
+        auto *f = new QFrame(parent);
+        f->setObjectName(QString::fromUtf8(t.nom));
+        f->setFrameShape(QFrame::NoFrame);
+        f->setAutoFillBackground(true);
+        QPalette p = f->palette();
+        p.setColor(QPalette::Window, Qt::black);
+        f->setPalette(p);
+        f->setGeometry(twips(t.x1), twips(t.y), twips(t.x2 - t.x1) + 1, 1);
+    }
+}
+
+} // namespace disposition

@@ -1,0 +1,14 @@
+#pragma once
+// Tables des contrôles statiques des onglets « Aide » et « Détail » de la fenêtre principale.
+// Positions en twips, relatives au coin haut gauche du contrôle à onglets.
+
+#include "app/disposition.h"
+
+namespace disposition {
+
+extern const std::span<const Etiquette> etiquettesaide;   // Label6 .. Label11
+extern const std::span<const Etiquette> etiquettesdetail; // Label12 .. Label45
+extern const std::span<const Trait> traitsdetail;         // barres de fraction du détail
+extern const std::span<const Etiquette> valeursdetail;    // v0 .. v13, indice = position
+
+} // namespace disposition

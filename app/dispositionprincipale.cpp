@@ -1,0 +1,197 @@
+#include "app/dispositionprincipale.h"
+
+#include "app/disposition.h"
+#include "app/dispositiononglets.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+
+using namespace disposition;
+
+namespace {
+
+constexpr QRgb jaunepale = qRgb(255, 255, 192);
+constexpr QRgb ivoire = qRgb(255, 255, 224);
+constexpr QRgb violet = qRgb(128, 0, 128);
+constexpr QRgb gris = qRgb(192, 192, 192);
+
+constexpr Etiquette etiquettes[] = {
+    {"Label2", 60, 540, 1275, 255, "Montant :", Centre | Gras | Surbrillance, 0},
+    {"Label5", 120, 1560, 1155, 495, "Taux annuel de référence", Centre | Retour, jaunepale},
+    {"tauxannuel", 60, 2040, 1215, 375, "0 %", Centre, jaunepale},
+    {"Label1", 0, 4260, 1455, 195, "Réalisé par TALVEN", Centre | Souligne, ivoire},
+    {"nover", 60, 4560, 1215, 195, "", Centre, ivoire},
+};
+
+constexpr Etiquette etiquettescalcul[] = {
+    {"Label4", 120, 330, 975, 375, "Crédit gratuit sur", Centre | Retour, 0},
+    {"Label3", 2040, 320, 3615, 375,
+     "Prise en charge partielle des frais de crédit  (nombre de points de crédit pris en charge)", Centre | Retour, 0},
+};
+
+void place(QWidget *w, int gauche, int haut, int largeur, int hauteur, const char *nom)
+{
+    w->setObjectName(QString::fromUtf8(nom));
+    w->setGeometry(twips(gauche), twips(haut), twips(largeur), twips(hauteur));
+}
+
+void fond(QWidget *w, QPalette::ColorRole role, QRgb couleur)
+{
+    QPalette p = w->palette();
+    p.setColor(role, QColor::fromRgb(couleur));
+    w->setPalette(p);
+}
+
+QPushButton *bouton(QWidget *parent, const char *nom, const char *image, const char *bulle, bool grise)
+{
+    auto *b = new QPushButton(parent);
+    b->setObjectName(QString::fromUtf8(nom));
+    const QPixmap pixmap(QStringLiteral(":/images/") + QString::fromUtf8(image));
+    b->setIcon(pixmap);
+    b->setIconSize(pixmap.size());
+    b->setToolTip(QString::fromUtf8(bulle));
+    if (grise)
+        fond(b, QPalette::Button, gris);
+    return b;
+}
+
+// Plan d'un onglet : ses enfants se placent par rapport au coin du contrôle à onglets,
+// quelle que soit la place que le contrôle donne à la page.
+class Plan : public QObject
+{
+public:
+    Plan(QTabWidget *onglets, QWidget *page, QWidget *plan) : QObject(page), onglets_(onglets), page_(page), plan_(plan)
+    {
+        page->installEventFilter(this);
+    }
+
+    void suitpile() { page_->parentWidget()->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::Show)
+            plan_->setGeometry(QRect(-page_->mapTo(onglets_, QPoint(0, 0)), onglets_->size()));
+        return false;
+    }
+
+private:
+    QTabWidget *onglets_;
+    QWidget *page_;
+    QWidget *plan_;
+};
+
+QWidget *onglet(QTabWidget *onglets, const QString &titre)
+{
+    auto *page = new QWidget;
+    auto *plan = new QWidget(page);
+    auto *suivi = new Plan(onglets, page, plan);
+    onglets->addTab(page, titre);
+    suivi->suitpile();
+    return plan;
+}
+
+QTableWidget *creegrille(QWidget *parent)
+{
+    auto *g = new QTableWidget(34, 9, parent);
+    place(g, 30, 720, 5715, 3555, "grille");
+    g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    g->setSelectionMode(QAbstractItemView::SingleSelection);
+    g->setAutoScroll(false);
+    g->setWordWrap(false);
+    g->setCornerButtonEnabled(false);
+    g->horizontalHeader()->setHighlightSections(false);
+    g->verticalHeader()->setHighlightSections(false);
+    g->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    g->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    g->horizontalHeader()->setDefaultSectionSize(56);
+    g->horizontalHeader()->setMinimumSectionSize(16);
+    g->verticalHeader()->setDefaultSectionSize(16);
+    g->verticalHeader()->setMinimumSectionSize(16);
+    g->verticalHeader()->setFixedWidth(36);
+    g->horizontalHeader()->setFixedHeight(16);
+    g->setColumnWidth(0, 84);
+    g->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: rgb(192, 192, 192); }"));
+    QPalette p = g->palette();
+    p.setColor(QPalette::Base, QColor(128, 128, 128));
+    g->setPalette(p);
+    return g;
+}
+
+} // namespace
+
+ControlesPrincipaux construitfenetre(QWidget *fenetre)
+{
+    ControlesPrincipaux c{};
+    c.arret = bouton(fenetre, "arret", "quitter.png", "Quitter", true);
+    place(c.arret, 60, 60, 375, 375, "arret");
+
+    for (const Etiquette &e : etiquettes)
+        creeetiquette(fenetre, e);
+    c.Label1 = fenetre->findChild<QLabel *>(QStringLiteral("Label1"));
+    c.Label2 = fenetre->findChild<QLabel *>(QStringLiteral("Label2"));
+    c.Label5 = fenetre->findChild<QLabel *>(QStringLiteral("Label5"));
+    c.tauxannuel = fenetre->findChild<QLabel *>(QStringLiteral("tauxannuel"));
+    c.nover = fenetre->findChild<QLabel *>(QStringLiteral("nover"));
+    c.Label1->setCursor(Qt::PointingHandCursor);
+
+    c.montant = new QLineEdit(QStringLiteral("100"), fenetre);
+    place(c.montant, 60, 840, 1275, 315, "montant");
+    QFont gras = c.montant->font();
+    gras.setBold(true);
+    c.montant->setFont(gras);
+    fond(c.montant, QPalette::Base, jaunepale);
+
+    c.imprimer = bouton(fenetre, "imprimer", "imprimer.png", "Imprimer", true);
+    place(c.imprimer, 30, 3000, 675, 675, "imprimer");
+    c.Command2 = bouton(fenetre, "Command2", "copier.png", "Copier", true);
+    place(c.Command2, 720, 3000, 675, 675, "Command2");
+    c.Command1 = new QPushButton(QStringLiteral("Mise à jour"), fenetre);
+    place(c.Command1, 240, 3960, 975, 255, "Command1");
+    c.Command1->setToolTip(QStringLiteral("Mise à jour des indices"));
+
+    c.listeannee = new QComboBox(fenetre);
+    place(c.listeannee, 1440, 60, 1215, 315, "listeannée");
+    fond(c.listeannee, QPalette::Button, qRgb(224, 224, 224));
+    fond(c.listeannee, QPalette::Base, qRgb(224, 224, 224));
+
+    c.semestre[0] = new QRadioButton(QStringLiteral("1er semestre"), fenetre);
+    place(c.semestre[0], 2760, 120, 1755, 195, "semestre0");
+    c.semestre[1] = new QRadioButton(QStringLiteral("2d semestre"), fenetre);
+    place(c.semestre[1], 4560, 120, 1755, 195, "semestre1");
+    for (QRadioButton *s : c.semestre) {
+        s->setAutoFillBackground(true);
+        fond(s, QPalette::Window, violet);
+    }
+    fond(c.semestre[0], QPalette::WindowText, c.semestre[0]->palette().color(QPalette::HighlightedText).rgb());
+    fond(c.semestre[1], QPalette::WindowText, qRgb(255, 255, 255));
+    c.semestre[0]->setChecked(true);
+
+    c.calculatrice = bouton(fenetre, "calculatrice", "calculatrice.png", "Calculatrice", false);
+    place(c.calculatrice, 6660, 60, 495, 340, "calculatrice");
+
+    c.onglets = new QTabWidget(fenetre);
+    place(c.onglets, 1440, 480, 5775, 4275, "onglets");
+    c.onglets->tabBar()->setExpanding(true);
+    QWidget *calcul = onglet(c.onglets, QStringLiteral(" Calcul  "));
+    QWidget *aide = onglet(c.onglets, QStringLiteral(" Aide  "));
+    QWidget *detail = onglet(c.onglets, QStringLiteral(" Détail  "));
+
+    c.Label4 = creeetiquette(calcul, etiquettescalcul[0]);
+    c.Label3 = creeetiquette(calcul, etiquettescalcul[1]);
+    c.grille = creegrille(calcul);
+
+    creeetiquettes(aide, etiquettesaide);
+    creeetiquettes(detail, etiquettesdetail);
+    creetraits(detail, traitsdetail);
+    for (std::size_t i = 0; i < c.v.size(); ++i)
+        c.v[i] = creeetiquette(detail, valeursdetail[i]);
+    return c;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Construction des contrôles de la fenêtre principale, à leur place (twips / 15).
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTableWidget;
+class QTabWidget;
+class QWidget;
+
+struct ControlesPrincipaux
+{
+    QPushButton *arret, *imprimer, *Command2, *Command1, *calculatrice;
+    QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *tauxannuel, *nover;
+    QLineEdit *montant;
+    QComboBox *listeannee;
+    std::array<QRadioButton *, 2> semestre;
+    QTabWidget *onglets;
+    QTableWidget *grille;
+    std::array<QLabel *, 14> v;
+};
+
+ControlesPrincipaux construitfenetre(QWidget *fenetre);

@@ -1,0 +1,313 @@
+#include "app/formbrunelix.h"
+
+#include "app/disposition.h"
+#include "app/etat.h"
+#include "app/fond.h"
+#include "app/frmtalven.h"
+#include "app/grille.h"
+#include "app/onglets.h"
+#include "app/rapport.h"
+#include "calc/detail.h"
+#include "calc/tableau.h"
+#include "calc/valeur.h"
+#include "output/copie.h"
+#include "rates/periodes.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QToolTip>
+
+#include <cstdlib>
+
+namespace {
+
+const QString avistableau = QStringLiteral("Calcul impossible pour ce taux ou ce montant : le tableau n'est pas à jour.");
+const QString avisdetail = QStringLiteral("Détail impossible : taux nul ou montant illisible.");
+
+} // namespace
+
+FormBrunelix::FormBrunelix(EtatBrunelix &etat, const QString &lignecommande, QWidget *parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      etat_(etat), lignecommande_(lignecommande)
+{
+    setWindowTitle(QStringLiteral("Brunelix"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
+    setFixedSize(disposition::twips(7260), disposition::twips(4785));
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(128, 0, 128));
+    setPalette(p);
+
+    c_ = construitfenetre(this);
+    grille_ = new Grille(c_.grille);
+    onglets_ = new Onglets(c_.onglets);
+    ordretabulation();
+
+    connect(c_.arret, &QPushButton::clicked, this, [] { std::_Exit(0); });
+    connect(c_.calculatrice, &QPushButton::clicked, this, [this] { calculatrice_.lance(); });
+    connect(c_.Command2, &QPushButton::clicked, this, &FormBrunelix::copier);
+    connect(c_.montant, &QLineEdit::textChanged, this, &FormBrunelix::recalcule);
+    c_.montant->installEventFilter(this);
+    c_.Label1->installEventFilter(this);
+    connect(c_.listeannee, &QComboBox::currentIndexChanged, this, &FormBrunelix::anneechoisie);
+    for (QRadioButton *s : c_.semestre)
+        connect(s, &QRadioButton::toggled, this, [this, s](bool coche) {
+            s->setFocusPolicy(coche ? Qt::StrongFocus : Qt::ClickFocus);
+            if (coche)
+                recalcule();
+        });
+    c_.semestre[1]->setFocusPolicy(Qt::ClickFocus);
+    connect(onglets_, &Onglets::changement, this, &FormBrunelix::ongletchange);
+    connect(grille_, &Grille::doubleclic, this, &FormBrunelix::doubleclic);
+}
+
+void FormBrunelix::ordretabulation()
+{
+    ordre_ = {c_.calculatrice, c_.arret,       c_.imprimer, c_.Command1, c_.onglets,  c_.semestre[0],
+              c_.listeannee,   c_.semestre[1], c_.montant,  c_.grille,   c_.Command2};
+    c_.grille->setTabKeyNavigation(false);
+    c_.calculatrice->setFocus();
+}
+
+// Tabulation dans l'ordre fixe des contrôles ; un semestre non coché n'est pas un arrêt.
+bool FormBrunelix::focusNextPrevChild(bool suivant)
+{
+    const QWidget *courant = QApplication::focusWidget();
+    const int n = static_cast<int>(ordre_.size());
+    int i = 0;
+    while (i < n && ordre_[i] != courant && ordre_[i]->focusProxy() != courant)
+        ++i;
+    if (i == n) // un enfant d'un contrôle composé
+        for (i = 0; i < n && !ordre_[i]->isAncestorOf(courant);)
+            ++i;
+    if (i == n)
+        i = suivant ? n - 1 : 0;
+    for (int pas = 1; pas <= n; ++pas) {
+        QWidget *w = ordre_[((suivant ? i + pas : i - pas) % n + n) % n];
+        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
+            w->setFocus(suivant ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
+}
+
+void FormBrunelix::charge()
+{
+    fond_ = fond::degrade(size());
+
+    etat_.table.fichiertaux = taux::emplacementtaux(lignecommande_, QCoreApplication::applicationDirPath());
+
+    grille_->setTexte(0, QStringLiteral("Mois"));
+    grille_->setTexte(1, QStringLiteral("Crédit gratuit"));
+    for (int k = 1; k <= 34; ++k) {
+        grille_->setTexte(k * grille_->colonnes(), QString::number(k + 2));
+        grille_->setCourante(k, 1);
+        grille_->setCouleurCourante(QColor(255, 255, 192));
+    }
+    chargetaux();
+}
+
+void FormBrunelix::affiche()
+{
+    if (const QScreen *ecran = screen())
+        move(ecran->availableGeometry().center() - rect().center());
+    show();
+    activateWindow();
+    active();
+}
+
+void FormBrunelix::active()
+{
+    c_.nover->setText(QStringLiteral("v. ") + QStringLiteral(BRUNELIX_VERSION));
+    etat_.detailvalide = false;
+    const QDateTime date = taux::datefichier(etat_.table.fichiertaux);
+    if (!date.isValid())
+        rapportfatal(taux::Chargement::Introuvable, this);
+    if (date != etat_.table.datefichiertaux)
+        chargetaux();
+}
+
+void FormBrunelix::chargetaux()
+{
+    const taux::Chargement r = taux::chargetaux(etat_.table);
+    if (r != taux::Chargement::Ok)
+        rapportfatal(r, this);
+    remplitannees();
+}
+
+void FormBrunelix::remplitannees()
+{
+    const auto annees = taux::listeannees(etat_.table);
+    if (!annees || annees->isEmpty())
+        rapportfatal(taux::Chargement::Corrompu, this);
+    {
+        const QSignalBlocker bloque(c_.listeannee);
+        c_.listeannee->clear();
+        c_.listeannee->addItems(*annees);
+        c_.listeannee->setCurrentIndex(0);
+    }
+    anneechoisie();
+    const auto annee = taux::anneedetexte(annees->first());
+    if (taux::tauxperiode(etat_.table, *annee, 2) != 0) {
+        c_.semestre[1]->setEnabled(true);
+        c_.semestre[1]->setChecked(true);
+    }
+}
+
+bool FormBrunelix::periode(qint16 &annee, int &semestre) const
+{
+    const auto a = taux::anneedetexte(c_.listeannee->currentText());
+    if (c_.listeannee->currentIndex() < 0 || !a)
+        return false;
+    annee = *a;
+    semestre = c_.semestre[0]->isChecked() ? 1 : 2;
+    return true;
+}
+
+void FormBrunelix::anneechoisie()
+{
+    const auto annee = taux::anneedetexte(c_.listeannee->currentText());
+    if (annee) {
+        c_.semestre[0]->setEnabled(taux::tauxperiode(etat_.table, *annee, 1) != 0);
+        c_.semestre[1]->setEnabled(taux::tauxperiode(etat_.table, *annee, 2) != 0);
+        if (!c_.semestre[0]->isEnabled() && c_.semestre[0]->isChecked())
+            c_.semestre[1]->setChecked(true);
+        if (!c_.semestre[1]->isEnabled() && c_.semestre[1]->isChecked())
+            c_.semestre[0]->setChecked(true);
+    }
+    recalcule();
+}
+
+void FormBrunelix::recalcule()
+{
+    onglets_->setCourant(0);
+    etat_.detailvalide = false;
+    qint16 annee = 0;
+    int semestre = 1;
+    if (!periode(annee, semestre)) {
+        grille_->setPerime(true, avistableau);
+        return;
+    }
+    const double r = taux::tauxperiode(etat_.table, annee, semestre);
+    const calcul::Tableau t = calcul::construittableau(r, c_.montant->text(), QLocale());
+    c_.tauxannuel->setText(t.intitule);
+    if (t.colonnes > 0) {
+        grille_->setColonnes(t.colonnes);
+        for (int p = 1; p <= t.colonnes - 2; ++p)
+            grille_->setTexte(p + 1, QString::number(p));
+        for (int c = 0; c < t.colonnes; ++c)
+            grille_->centreColonne(c);
+        std::size_t i = 0;
+        for (int k = 1; k < grille_->lignes() && i < t.cellules.size(); ++k)
+            for (int c = 1; c < t.colonnes && i < t.cellules.size(); ++c)
+                grille_->setTexte(k * t.colonnes + c, t.cellules[i++]);
+    }
+    grille_->setPerime(!t.complet, avistableau);
+    c_.tauxannuel->setToolTip(t.complet ? QString() : avistableau);
+}
+
+double FormBrunelix::renvoivaleur(double montant, qint16 nbmois, double tannuel) const
+{
+    return calcul::renvoivaleur(montant, nbmois, tannuel);
+}
+
+void FormBrunelix::doubleclic()
+{
+    etat_.detailvalide = true;
+    qint16 colonne = static_cast<qint16>(grille_->colonneCourante());
+    qint16 ligne = static_cast<qint16>(grille_->ligneCourante());
+    calculedetail(colonne, ligne);
+}
+
+void FormBrunelix::calculedetail(qint16 &colonne, qint16 &ligne)
+{
+    double a = colonne - 1;
+    if (colonne == 1) {
+        qint16 annee = 0;
+        int semestre = 1;
+        a = periode(annee, semestre) ? taux::tauxperiode(etat_.table, annee, semestre) : 0;
+    }
+    const calcul::Detail d =
+        calcul::calculedetail(a, static_cast<qint16>(ligne + 2), c_.montant->text(), QLocale());
+    for (std::size_t i = 0; i < d.v.size(); ++i)
+        if (d.v[i])
+            c_.v[i]->setText(*d.v[i]);
+    if (d.complet) {
+        onglets_->setCourant(2);
+    } else {
+        const QRect cellule = c_.grille->visualRect(c_.grille->currentIndex());
+        QToolTip::showText(c_.grille->viewport()->mapToGlobal(cellule.bottomLeft()), avisdetail, c_.grille);
+    }
+}
+
+void FormBrunelix::ongletchange(int precedent)
+{
+    if (onglets_->courant() == 2 && !etat_.detailvalide)
+        onglets_->setCourant(precedent);
+}
+
+void FormBrunelix::copier()
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    sortie::EntreeCopie e;
+    e.premiersemestre = c_.semestre[0]->isChecked();
+    e.annee = c_.listeannee->currentText();
+    e.tauxannuel = c_.tauxannuel->text();
+    e.montant = c_.montant->text();
+    e.lignes = grille_->lignes();
+    e.colonnes = grille_->colonnes();
+    for (int i = 0; i < e.lignes * e.colonnes; ++i)
+        e.cellules.append(grille_->texte(i));
+    QClipboard *pp = QGuiApplication::clipboard();
+    pp->clear();
+    pp->setText(sortie::textecopie(e));
+    QGuiApplication::restoreOverrideCursor();
+}
+
+void FormBrunelix::apropos()
+{
+    FrmTALVEN fenetre(this);
+    fenetre.exec();
+    active();
+}
+
+void FormBrunelix::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.drawPixmap(0, 0, fond_);
+}
+
+void FormBrunelix::closeEvent(QCloseEvent *) { std::_Exit(0); }
+
+bool FormBrunelix::eventFilter(QObject *o, QEvent *e)
+{
+    if (o == c_.montant && e->type() == QEvent::KeyPress) {
+        const QString texte = static_cast<QKeyEvent *>(e)->text();
+        if (texte.size() == 1 && texte.at(0).isPrint()) {
+            const QString majuscule = texte.toUpper();
+            if (majuscule == QStringLiteral("E"))
+                return true;
+            if (majuscule != texte) {
+                c_.montant->insert(majuscule);
+                return true;
+            }
+        }
+    } else if (o == c_.Label1 && e->type() == QEvent::MouseButtonRelease &&
+               static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
+        apropos();
+        return true;
+    }
+    return QWidget::eventFilter(o, e);
+}

@@ -1,0 +1,62 @@
+#pragma once
+// Fenêtre principale. Le chargement fixe le fichier des taux et lit la table ;
+// chaque saisie (montant, année, semestre) relit les contrôles, demande le tableau
+// à calc et l'écrit dans la grille ; copie et détail relisent ce qui est affiché.
+
+#include "app/bureau.h"
+#include "app/dispositionprincipale.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <array>
+#include <QWidget>
+
+struct EtatBrunelix;
+class Grille;
+class Onglets;
+
+class FormBrunelix : public QWidget
+{
+    Q_OBJECT
+public:
+    FormBrunelix(EtatBrunelix &etat, const QString &lignecommande, QWidget *parent = nullptr);
+
+    void charge();   // chargement, avant le premier affichage
+    void active();   // activation : premier affichage, retour d'une fenêtre du programme
+    void affiche();  // affichage centré puis activation
+
+    void recalcule();
+    double renvoivaleur(double montant, qint16 nbmois, double tannuel) const;
+    void calculedetail(qint16 &colonne, qint16 &ligne);
+
+    const ControlesPrincipaux &controles() const { return c_; }
+    Grille &grille() const { return *grille_; }
+    Onglets &onglets() const { return *onglets_; }
+
+protected:
+    void paintEvent(QPaintEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
+    bool focusNextPrevChild(bool suivant) override;
+
+private:
+    void chargetaux();
+    void remplitannees();
+    bool periode(qint16 &annee, int &semestre) const;
+    void anneechoisie();
+    void ongletchange(int precedent);
+    void doubleclic();
+    void copier();
+    void apropos();
+    void ordretabulation();
+
+    EtatBrunelix &etat_;
+    QString lignecommande_;
+    ControlesPrincipaux c_;
+    Grille *grille_;
+    Onglets *onglets_;
+    QPixmap fond_;
+    Calculatrice calculatrice_;
+    std::array<QWidget *, 11> ordre_{};
+};

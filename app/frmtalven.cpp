@@ -1,0 +1,48 @@
+#include "app/frmtalven.h"
+
+#include "app/disposition.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QScreen>
+
+using disposition::twips;
+
+FrmTALVEN::FrmTALVEN(QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+{
+    setWindowTitle(QStringLiteral("TALVEN"));
+    setWindowIcon(QIcon());
+    setFixedSize(twips(2640), twips(2400));
+    setModal(true);
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, Qt::black);
+    setPalette(p);
+
+    auto *image = new QLabel(this);
+    image->setObjectName(QStringLiteral("Image3"));
+    image->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    image->setGeometry(twips(180), twips(120), twips(2175), twips(750));
+
+    const disposition::Etiquette texte{"LabelTalven", 240, 960, 2115, 1275, "", disposition::Droite, qRgb(255, 255, 128)};
+    LabelTalven = disposition::creeetiquette(this, texte);
+    LabelTalven->setText(FrmTALVEN::texte());
+
+    if (const QScreen *ecran = parent ? parent->screen() : screen())
+        move(ecran->availableGeometry().center() - rect().center());
+}
+
+QString FrmTALVEN::texte()
+{
+    const QStringList lignes = {
+        QStringLiteral("TALVEN"),
+        QStringLiteral("Logiciel libre"),
+        QStringLiteral("fourni sans garantie"),
+        QStringLiteral("France"),
+        QString(),
+        QStringLiteral("© %1 TALVEN").arg(QDate::currentDate().year()),
+    };
+    return lignes.join(u'\n');
+}

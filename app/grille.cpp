@@ -1,0 +1,165 @@
+#include "app/grille.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QHeaderView>
+#include <QPainter>
+#include <QStyleOptionHeader>
+#include <QTableWidget>
+
+namespace {
+
+constexpr Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignVCenter;
+
+// Le coin de la table porte le texte de la cellule (0, 0).
+class Coin : public QObject
+{
+public:
+    Coin(QAbstractButton *bouton, const QString *texte) : QObject(bouton), bouton_(bouton), texte_(texte) {}
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (o != bouton_ || e->type() != QEvent::Paint)
+            return false;
+        QPainter p(bouton_);
+        QStyleOptionHeader opt;
+        opt.initFrom(bouton_);
+        opt.rect = bouton_->rect();
+        opt.position = QStyleOptionHeader::OnlyOneSection;
+        opt.text = *texte_;
+        opt.textAlignment = centre;
+        bouton_->style()->drawControl(QStyle::CE_Header, &opt, &p, bouton_);
+        return true;
+    }
+
+private:
+    QAbstractButton *bouton_;
+    const QString *texte_;
+};
+
+} // namespace
+
+Grille::Grille(QTableWidget *table) : QObject(table), table_(table)
+{
+    centre_.assign(static_cast<std::size_t>(table_->columnCount() + 1), false);
+    if (auto *bouton = table_->findChild<QAbstractButton *>()) {
+        bouton->setEnabled(false);
+        bouton->installEventFilter(new Coin(bouton, &coin_));
+    }
+    connect(table_, &QTableWidget::cellDoubleClicked, this, [this](int l, int c) {
+        ligne_ = l + 1;
+        colonne_ = c + 1;
+        Q_EMIT doubleclic();
+    });
+    connect(table_, &QTableWidget::currentCellChanged, this, [this](int l, int c) {
+        if (l >= 0 && c >= 0) {
+            ligne_ = l + 1;
+            colonne_ = c + 1;
+        }
+    });
+}
+
+int Grille::lignes() const { return table_->rowCount() + 1; }
+int Grille::colonnes() const { return table_->columnCount() + 1; }
+
+void Grille::setColonnes(int n)
+{
+    if (n < 1 || n == colonnes())
+        return;
+    table_->setColumnCount(n - 1);
+    centre_.resize(static_cast<std::size_t>(n), false);
+}
+
+QTableWidgetItem *Grille::element(int ligne, int colonne, bool cree) const
+{
+    if (ligne == 0 && colonne == 0)
+        return nullptr;
+    QTableWidgetItem *e = ligne == 0      ? table_->horizontalHeaderItem(colonne - 1)
+                          : colonne == 0 ? table_->verticalHeaderItem(ligne - 1)
+                                         : table_->item(ligne - 1, colonne - 1);
+    if (e || !cree)
+        return e;
+    e = new QTableWidgetItem;
+    if (centre_[static_cast<std::size_t>(colonne)])
+        e->setTextAlignment(centre);
+    if (ligne == 0)
+        table_->setHorizontalHeaderItem(colonne - 1, e);
+    else if (colonne == 0)
+        table_->setVerticalHeaderItem(ligne - 1, e);
+    else {
+        e->setBackground(QColor(Qt::white));
+        table_->setItem(ligne - 1, colonne - 1, e);
+    }
+    return e;
+}
+
+QString Grille::texte(int indice) const
+{
+    const int n = colonnes();
+    if (indice < 0 || indice >= lignes() * n)
+        return {};
+    const int l = indice / n;
+    const int c = indice % n;
+    if (l == 0 && c == 0)
+        return coin_;
+    const QTableWidgetItem *e = element(l, c, false);
+    return e ? e->text() : QString();
+}
+
+void Grille::setTexte(int indice, const QString &texte)
+{
+    const int n = colonnes();
+    if (indice < 0 || indice >= lignes() * n)
+        return;
+    const int l = indice / n;
+    const int c = indice % n;
+    if (l == 0 && c == 0) {
+        coin_ = texte;
+        if (auto *bouton = table_->findChild<QAbstractButton *>())
+            bouton->update();
+        return;
+    }
+    QTableWidgetItem *e = element(l, c, true);
+    if (e->text() != texte)
+        e->setText(texte);
+}
+
+void Grille::setCourante(int ligne, int colonne)
+{
+    ligne_ = ligne;
+    colonne_ = colonne;
+}
+
+int Grille::ligneCourante() const { return ligne_; }
+int Grille::colonneCourante() const { return colonne_; }
+
+void Grille::setCouleurCourante(const QColor &couleur)
+{
+    if (ligne_ >= 1 && colonne_ >= 1 && ligne_ < lignes() && colonne_ < colonnes())
+        element(ligne_, colonne_, true)->setBackground(couleur);
+}
+
+void Grille::centreColonne(int colonne)
+{
+    if (colonne < 0 || colonne >= colonnes() || centre_[static_cast<std::size_t>(colonne)])
+        return;
+    centre_[static_cast<std::size_t>(colonne)] = true;
+    for (int l = 0; l < lignes(); ++l)
+        if (QTableWidgetItem *e = element(l, colonne, false))
+            e->setTextAlignment(centre);
+}
+
+int Grille::largeurColonne(int colonne) const
+{
+    const int px = colonne == 0 ? table_->verticalHeader()->width() : table_->columnWidth(colonne - 1);
+    return px * 15;
+}
+
+void Grille::setPerime(bool perime, const QString &avis)
+{
+    QPalette p = table_->palette();
+    p.setColor(QPalette::Text, perime ? QColor(160, 160, 160) : QColor(Qt::black));
+    table_->setPalette(p);
+    table_->setToolTip(perime ? avis : QString());
+}

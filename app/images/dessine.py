@@ -1,0 +1,356 @@
+#!/usr/bin/env python3
+"""Dessine les images de Brunelix (PNG avec canal alpha).
+
+Uniquement la bibliothèque standard : formes géométriques rastérisées avec
+suréchantillonnage, écriture PNG via zlib et struct. Résultat déterministe.
+Usage : python3 dessine.py [dossier_de_sortie]
+"""
+import os
+import struct
+import sys
+import zlib
+
+SS = 8  # échantillons par axe et par pixel
+
+
+# ---------------------------------------------------------------- formes
+class Forme:
+    """Ensemble de points (test d'appartenance) avec sa boîte englobante."""
+
+    def __init__(self, dedans, boite):
+        self.dedans = dedans
+        self.boite = boite  # (x0, y0, x1, y1)
+
+    def __or__(self, autre):
+        a, b = self.boite, autre.boite
+        return Forme(lambda x, y: self.dedans(x, y) or autre.dedans(x, y),
+                     (min(a[0], b[0]), min(a[1], b[1]),
+                      max(a[2], b[2]), max(a[3], b[3])))
+
+    def __sub__(self, autre):
+        return Forme(lambda x, y: self.dedans(x, y) and not autre.dedans(x, y),
+                     self.boite)
+
+    def __and__(self, autre):
+        a, b = self.boite, autre.boite
+        return Forme(lambda x, y: self.dedans(x, y) and autre.dedans(x, y),
+                     (max(a[0], b[0]), max(a[1], b[1]),
+                      min(a[2], b[2]), min(a[3], b[3])))
+
+
+def rect(x0, y0, x1, y1):
+    return Forme(lambda x, y: x0 <= x < x1 and y0 <= y < y1, (x0, y0, x1, y1))
+
+
+def rect_arrondi(x0, y0, x1, y1, r):
+    def dedans(x, y):
+        if not (x0 <= x < x1 and y0 <= y < y1):
+            return False
+        cx = min(max(x, x0 + r), x1 - r)
+        cy = min(max(y, y0 + r), y1 - r)
+        return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
+    return Forme(dedans, (x0, y0, x1, y1))
+
+
+def ellipse(cx, cy, rx, ry=None):
+    ry = rx if ry is None else ry
+    return Forme(lambda x, y: ((x - cx) / rx) ** 2 + ((y - cy) / ry) ** 2 <= 1,
+                 (cx - rx, cy - ry, cx + rx, cy + ry))
+
+
+def poly(pts):
+    """Polygone quelconque, règle pair-impair."""
+    n = len(pts)
+
+    def dedans(x, y):
+        c = False
+        j = n - 1
+        for i in range(n):
+            xi, yi = pts[i]
+            xj, yj = pts[j]
+            if (yi > y) != (yj > y):
+                if x < xi + (y - yi) * (xj - xi) / (yj - yi):
+                    c = not c
+            j = i
+        return c
+    xs = [p[0] for p in pts]
+    ys = [p[1] for p in pts]
+    return Forme(dedans, (min(xs), min(ys), max(xs), max(ys)))
+
+
+def trait(x0, y0, x1, y1, ep, bouts_ronds=False):
+    """Segment épais (bouts droits ou ronds)."""
+    dx, dy = x1 - x0, y1 - y0
+    lg = (dx * dx + dy * dy) ** 0.5
+    nx, ny = -dy / lg * ep / 2, dx / lg * ep / 2
+    f = poly([(x0 + nx, y0 + ny), (x1 + nx, y1 + ny),
+              (x1 - nx, y1 - ny), (x0 - nx, y0 - ny)])
+    if bouts_ronds:
+        f = f | ellipse(x0, y0, ep / 2) | ellipse(x1, y1, ep / 2)
+    return f
+
+
+# ---------------------------------------------------------------- toile
+class Toile:
+    def __init__(self, larg, haut, fond=(0, 0, 0, 0)):
+        self.larg, self.haut = larg, haut
+        self.px = [[float(c) for c in fond] for _ in range(larg * haut)]
+
+    def peindre(self, forme, couleur):
+        """Compose la forme par-dessus (opérateur « over »), avec anticrénelage."""
+        x0, y0, x1, y1 = forme.boite
+        i0, j0 = max(0, int(x0) - 1), max(0, int(y0) - 1)
+        i1, j1 = min(self.larg, int(x1) + 2), min(self.haut, int(y1) + 2)
+        pas = [(k + 0.5) / SS for k in range(SS)]
+        for j in range(j0, j1):
+            for i in range(i0, i1):
+                n = 0
+                for sy in pas:
+                    for sx in pas:
+                        if forme.dedans(i + sx, j + sy):
+                            n += 1
+                if not n:
+                    continue
+                c = couleur(i + 0.5, j + 0.5) if callable(couleur) else couleur
+                sa = (c[3] / 255.0) * n / (SS * SS)
+                d = self.px[j * self.larg + i]
+                da = d[3] / 255.0
+                oa = sa + da * (1 - sa)
+                if oa <= 0:
+                    continue
+                for k in range(3):
+                    d[k] = (c[k] * sa + d[k] * da * (1 - sa)) / oa
+                d[3] = oa * 255.0
+
+    def png(self, chemin):
+        brut = bytearray()
+        for j in range(self.haut):
+            brut.append(0)  # filtre « aucun »
+            for i in range(self.larg):
+                p = self.px[j * self.larg + i]
+                a = int(round(p[3]))
+                if a == 0:
+                    brut.extend(b"\0\0\0\0")
+                else:
+                    brut.extend(bytes(max(0, min(255, int(round(v)))) for v in p))
+
+        def bloc(typ, donnees):
+            return (struct.pack(">I", len(donnees)) + typ + donnees
+                    + struct.pack(">I", zlib.crc32(typ + donnees) & 0xFFFFFFFF))
+        entete = struct.pack(">IIBBBBB", self.larg, self.haut, 8, 6, 0, 0, 0)
+        with open(chemin, "wb") as f:
+            f.write(b"\x89PNG\r\n\x1a\n")
+            f.write(bloc(b"IHDR", entete))
+            f.write(bloc(b"IDAT", zlib.compress(bytes(brut), 9)))
+            f.write(bloc(b"IEND", b""))
+
+
+def degrade(c0, c1, a0, a1, axe="y"):
+    """Dégradé linéaire de c0 (en a0) à c1 (en a1) le long de x ou y."""
+    def couleur(x, y):
+        v = y if axe == "y" else x
+        t = min(1.0, max(0.0, (v - a0) / (a1 - a0)))
+        return tuple(c0[k] + (c1[k] - c0[k]) * t for k in range(4))
+    return couleur
+
+
+# ---------------------------------------------------------------- images
+def icone():
+    """Icône de fenêtre : carré violet arrondi portant un « € » blanc."""
+    t = Toile(32, 32)
+    t.peindre(rect_arrondi(0, 0, 32, 32, 7), (80, 0, 80, 255))
+    t.peindre(rect_arrondi(1, 1, 31, 31, 6),
+              degrade((168, 40, 168, 255), (112, 0, 112, 255), 1, 31))
+    blanc = (255, 255, 255, 255)
+    # arc du « C » : couronne ouverte à droite
+    cx, cy = 18.5, 16
+    couronne = ellipse(cx, cy, 10, 10.5) - ellipse(cx, cy, 6.6, 7.1)
+    ouverture = poly([(cx, cy), (cx + 14, cy - 10.5), (cx + 14, cy + 10.5)])
+    t.peindre(couronne - ouverture, blanc)
+    # les deux barres horizontales
+    t.peindre(rect(5, 12, 19, 14.6), blanc)
+    t.peindre(rect(5, 17.4, 19, 20), blanc)
+    return t
+
+
+def quitter():
+    """Quitter : porte entrouverte et flèche sortante rouge."""
+    t = Toile(17, 19)
+    sombre = (70, 70, 70, 255)
+    # chambranle
+    t.peindre(rect(1, 1, 11, 18) - rect(2.5, 2.5, 9.5, 18), sombre)
+    t.peindre(rect(2.5, 2.5, 9.5, 18), (235, 235, 230, 255))
+    # battant ouvert vers l'intérieur
+    battant = poly([(2.5, 2.5), (7.5, 4.5), (7.5, 19), (2.5, 18)])
+    t.peindre(battant, (150, 95, 45, 255))
+    t.peindre(poly([(2.5, 2.5), (7.5, 4.5), (7.5, 5.5), (2.5, 3.5)]),
+              (110, 65, 30, 255))
+    t.peindre(rect(5.5, 10.5, 6.5, 12), (250, 210, 90, 255))
+    # flèche vers la droite
+    rouge = (205, 25, 25, 255)
+    t.peindre(rect(8, 8.5, 12.5, 11.5), rouge)
+    t.peindre(poly([(12, 5), (16.5, 10), (12, 15)]), rouge)
+    return t
+
+
+def imprimer():
+    """Imprimante : feuille en attente, corps gris, feuille imprimée."""
+    t = Toile(30, 29)
+    contour = (60, 60, 68, 255)
+    # feuille d'alimentation (derrière)
+    t.peindre(rect(7, 1, 23, 12), contour)
+    t.peindre(rect(8, 2, 22, 12), (255, 255, 255, 255))
+    # corps
+    t.peindre(rect_arrondi(1, 10, 29, 23, 3), contour)
+    t.peindre(rect_arrondi(2, 11, 28, 22, 2),
+              degrade((215, 215, 222, 255), (150, 150, 160, 255), 11, 22))
+    t.peindre(rect(2, 12, 28, 13), (240, 240, 245, 255))
+    # voyant vert
+    t.peindre(rect(23, 14, 26, 16), (40, 170, 60, 255))
+    # fente de sortie
+    t.peindre(rect(5, 18, 25, 20), (45, 45, 52, 255))
+    # feuille imprimée
+    t.peindre(rect(6, 19, 24, 28), contour)
+    t.peindre(rect(7, 19, 23, 27), (255, 255, 255, 255))
+    for y in (21, 23, 25):
+        t.peindre(rect(9, y, 21 if y != 25 else 16, y + 1), (90, 110, 170, 255))
+    return t
+
+
+def feuille(t, x0, y0, x1, y1, coin, fond=(255, 255, 255, 255)):
+    """Feuille bordée avec coin replié en haut à droite."""
+    contour = (70, 75, 90, 255)
+    t.peindre(poly([(x0, y0), (x1 - coin, y0), (x1, y0 + coin), (x1, y1), (x0, y1)]),
+              contour)
+    t.peindre(poly([(x0 + 1, y0 + 1), (x1 - coin - 0.41, y0 + 1),
+                    (x1 - 1, y0 + coin + 0.41), (x1 - 1, y1 - 1), (x0 + 1, y1 - 1)]),
+              fond)
+    # rabat : triangle sombre puis intérieur clair
+    t.peindre(poly([(x1 - coin, y0), (x1, y0 + coin), (x1 - coin, y0 + coin)]), contour)
+    t.peindre(poly([(x1 - coin + 1, y0 + 2.41), (x1 - 2.41, y0 + coin - 1),
+                    (x1 - coin + 1, y0 + coin - 1)]), (200, 206, 222, 255))
+
+
+def copier():
+    """Copier : deux feuilles superposées."""
+    t = Toile(32, 31)
+    feuille(t, 2, 1, 20, 22, 6, (236, 239, 246, 255))
+    for y in (10, 13, 16):
+        t.peindre(rect(5, y, 10, y + 1), (150, 160, 190, 255))
+    feuille(t, 12, 8, 30, 30, 6)
+    for y, x1 in ((16, 27), (19, 27), (22, 27), (25, 22)):
+        t.peindre(rect(15, y, x1, y + 1), (80, 100, 170, 255))
+    return t
+
+
+def calculatrice():
+    """Calculatrice de poche : boîtier, écran, touches."""
+    t = Toile(31, 21)
+    t.peindre(rect_arrondi(0, 0, 31, 21, 3), (40, 42, 55, 255))
+    t.peindre(rect_arrondi(1, 1, 30, 20, 2),
+              degrade((110, 112, 135, 255), (70, 72, 92, 255), 1, 20))
+    # écran à cristaux liquides
+    t.peindre(rect(3, 3, 28, 9), (35, 40, 35, 255))
+    t.peindre(rect(4, 4, 27, 8), (175, 205, 150, 255))
+    for x in (17, 20, 23):
+        t.peindre(rect(x, 5, x + 2, 7), (45, 60, 40, 255))
+    # touches : 2 rangées de 6
+    for j, y in enumerate((11, 15)):
+        for k in range(6):
+            x = 4 + 4 * k
+            c = (240, 140, 40, 255) if k == 5 else (235, 235, 240, 255)
+            t.peindre(rect(x, y, x + 3, y + 3), c)
+            t.peindre(rect(x, y + 2, x + 3, y + 3),
+                      (180, 90, 20, 255) if k == 5 else (170, 170, 185, 255))
+    return t
+
+
+# lettres pleines tracées en polygones (hauteur h, épaisseur verticale e,
+# épaisseur horizontale eh) ; chacune renvoie (forme, largeur)
+def lettre_T(x, y, h, e, eh):
+    w = 15
+    return rect(x, y, x + w, y + eh) | rect(x + (w - e) / 2, y, x + (w + e) / 2, y + h), w
+
+
+def lettre_A(x, y, h, e, eh):
+    w = 18
+    s = e * 1.2  # largeur horizontale d'un jambage oblique
+    g = poly([(x, y + h), (x + s, y + h), (x + (w + s) / 2, y), (x + (w - s) / 2, y)])
+    d = poly([(x + w, y + h), (x + w - s, y + h), (x + (w - s) / 2, y), (x + (w + s) / 2, y)])
+    barre = rect(x + 3, y + h * 0.62, x + w - 3, y + h * 0.62 + eh * 0.85)
+    return g | d | barre, w
+
+
+def lettre_L(x, y, h, e, eh):
+    w = 13
+    return rect(x, y, x + e, y + h) | rect(x, y + h - eh, x + w, y + h), w
+
+
+def lettre_V(x, y, h, e, eh):
+    w = 18
+    s = e * 1.2
+    g = poly([(x, y), (x + s, y), (x + (w + s) / 2, y + h), (x + (w - s) / 2, y + h)])
+    d = poly([(x + w, y), (x + w - s, y), (x + (w - s) / 2, y + h), (x + (w + s) / 2, y + h)])
+    return g | d, w
+
+
+def lettre_E(x, y, h, e, eh):
+    w = 13
+    m = y + (h - eh) / 2
+    return (rect(x, y, x + e, y + h) | rect(x, y, x + w, y + eh)
+            | rect(x, m, x + w - 1.5, m + eh) | rect(x, y + h - eh, x + w, y + h)), w
+
+
+def lettre_N(x, y, h, e, eh):
+    w = 17
+    s = e * 1.15
+    diag = poly([(x, y), (x + s, y), (x + w, y + h), (x + w - s, y + h)])
+    return rect(x, y, x + e, y + h) | rect(x + w - e, y, x + w, y + h) | diag, w
+
+
+def logo():
+    """Logo TALVEN sur fond noir : losange à facettes et lettres en dégradé."""
+    t = Toile(145, 50, (0, 0, 0, 255))
+    # marque : losange à quatre facettes
+    cx, cy, r = 19, 25, 16
+    haut, bas, gauche, droite = (cx, cy - r), (cx, cy + r), (cx - r, cy), (cx + r, cy)
+    centre = (cx, cy)
+    t.peindre(poly([haut, gauche, centre]), (200, 120, 255, 255))
+    t.peindre(poly([haut, droite, centre]), (255, 90, 255, 255))
+    t.peindre(poly([bas, gauche, centre]), (120, 30, 190, 255))
+    t.peindre(poly([bas, droite, centre]), (185, 0, 185, 255))
+    t.peindre(ellipse(cx, cy, 3.2), (255, 255, 128, 255))
+    # mot TALVEN
+    x, y, h, e, eh = 42, 13, 24, 5, 4.5
+    mot = None
+    # espace après chaque lettre (crénage T-A et L-V resserré)
+    for fn, esp in ((lettre_T, 0), (lettre_A, 2), (lettre_L, -1),
+                    (lettre_V, 2), (lettre_E, 3), (lettre_N, 3)):
+        f, w = fn(x, y, h, e, eh)
+        mot = f if mot is None else mot | f
+        x += w + esp
+    t.peindre(mot, degrade((170, 70, 255, 255), (255, 60, 230, 255), 42, x, "x"))
+    # filet sous le mot
+    t.peindre(rect(42, 41, x - 3, 42), degrade((170, 70, 255, 160), (255, 60, 230, 160), 42, x, "x"))
+    return t
+
+
+IMAGES = {
+    "icone.png": icone,
+    "quitter.png": quitter,
+    "imprimer.png": imprimer,
+    "copier.png": copier,
+    "calculatrice.png": calculatrice,
+    "logo.png": logo,
+}
+
+
+def main():
+    dossier = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
+    for nom, fn in IMAGES.items():
+        fn().png(os.path.join(dossier, nom))
+        print(nom)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,28 @@
+#include "app/demarrage.h"
+#include "app/etat.h"
+#include "app/formbrunelix.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Brunelix"));
+    QApplication::setApplicationVersion(QStringLiteral(BRUNELIX_VERSION));
+    preparedemarrage();
+
+    QTranslator traduction;
+    if (traduction.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&traduction);
+
+    // Ligne de commande telle que reçue : les arguments joints par des blancs.
+    const QStringList arguments = QApplication::arguments().mid(1);
+    EtatBrunelix etat;
+    FormBrunelix fenetre(etat, arguments.join(u' '));
+    fenetre.charge();
+    fenetre.affiche();
+    return app.exec();
+}

@@ -1,0 +1,16 @@
+#include "app/onglets.h"
+
+#include <QTabWidget>
+
+Onglets::Onglets(QTabWidget *onglets) : QObject(onglets), onglets_(onglets), dernier_(onglets->currentIndex())
+{
+    connect(onglets_, &QTabWidget::currentChanged, this, [this](int indice) {
+        const int precedent = dernier_;
+        dernier_ = indice;
+        Q_EMIT changement(precedent);
+    });
+}
+
+int Onglets::courant() const { return onglets_->currentIndex(); }
+
+void Onglets::setCourant(int indice) { onglets_->setCurrentIndex(indice); }

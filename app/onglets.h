@@ -1,0 +1,26 @@
+#pragma once
+// Onglets : une QTabWidget dont le changement d'onglet, par l'utilisateur ou par
+// le programme, signale l'onglet montré avant, à l'instant même du changement.
+
+#include <QObject>
+
+class QTabWidget;
+
+class Onglets : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Onglets(QTabWidget *onglets);
+
+    int courant() const;
+    void setCourant(int indice);
+
+    QTabWidget *widget() const { return onglets_; }
+
+Q_SIGNALS:
+    void changement(int precedent);
+
+private:
+    QTabWidget *onglets_;
+    int dernier_;
+};

@@ -1,0 +1,19 @@
+#include "app/rapport.h"
+
+#include <QMessageBox>
+
+#include <cstdlib>
+
+void rapportfatal(taux::Chargement cause, QWidget *parent)
+{
+    const bool introuvable = cause == taux::Chargement::Introuvable;
+    QMessageBox boite(QMessageBox::Critical,
+                      introuvable ? QStringLiteral("Installation incomplète, ou mauvais paramètres")
+                                  : QStringLiteral("Réinstallation nécessaire"),
+                      introuvable ? QStringLiteral("Fichier des taux de crédit gratuit introuvable. (Contrôler avant "
+                                                   "réinstallation la présence du fichier BRUNELIX.TXT).")
+                                  : QStringLiteral("Fichier des taux de crédit gratuit corrompu"),
+                      QMessageBox::Ok, parent);
+    boite.exec();
+    std::_Exit(1);
+}

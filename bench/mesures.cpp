@@ -1,0 +1,99 @@
+// Mesures : calcul d'une cellule, reconstruction complète du tableau, chargement des taux.
+#include "app/demarrage.h"
+#include "app/etat.h"
+#include "app/formbrunelix.h"
+#include "calc/tableau.h"
+#include "calc/valeur.h"
+#include "rates/tabletaux.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Fichier de 101 entrées ; le taux de tête (12,5 %) donne un tableau de 14 colonnes.
+QByteArray fichier101()
+{
+    QByteArray s = "' mesures\r\n";
+    for (int i = 0; i < 101; ++i)
+        s += QByteArray::number(2 - i % 2) + "S" + QByteArray::number(2100 - i / 2) + "\t" +
+             (i == 0 ? QByteArray("12.5") : QByteArray::number(1 + i % 7) + ".25") + "\r\n";
+    return s;
+}
+
+struct Dossier
+{
+    QTemporaryDir dossier;
+    Dossier()
+    {
+        QFile f(dossier.filePath(QStringLiteral("BRUNELIX.TXT")));
+        f.open(QIODevice::WriteOnly);
+        f.write(fichier101());
+    }
+};
+
+void renvoivaleur(benchmark::State &etat)
+{
+    double montant = 100;
+    for (auto _ : etat) {
+        benchmark::DoNotOptimize(calcul::renvoivaleur(montant, 36, 3.47));
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(renvoivaleur);
+
+void construittableau14(benchmark::State &etat)
+{
+    const QLocale francais(QLocale::French, QLocale::France);
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(calcul::construittableau(12.5, QStringLiteral("100"), francais));
+}
+BENCHMARK(construittableau14)->Unit(benchmark::kMicrosecond);
+
+// recalcule complet, écriture de la grille comprise, sur 14 colonnes.
+void recalcule14(benchmark::State &etat)
+{
+    Dossier d;
+    EtatBrunelix e;
+    FormBrunelix f(e, d.dossier.path());
+    f.charge();
+    f.affiche();
+    int i = 0;
+    for (auto _ : etat) {
+        // Montants alternés : chaque passe réécrit toutes les cellules.
+        f.controles().montant->blockSignals(true);
+        f.controles().montant->setText(++i % 2 ? QStringLiteral("100") : QStringLiteral("250"));
+        f.controles().montant->blockSignals(false);
+        f.recalcule();
+    }
+}
+BENCHMARK(recalcule14)->Unit(benchmark::kMicrosecond);
+
+void chargetaux101(benchmark::State &etat)
+{
+    Dossier d;
+    taux::TableTaux table;
+    table.fichiertaux = d.dossier.filePath(QStringLiteral("BRUNELIX.TXT"));
+    for (auto _ : etat)
+        benchmark::DoNotOptimize(taux::chargetaux(table));
+}
+BENCHMARK(chargetaux101)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    preparedemarrage();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

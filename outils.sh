@@ -1,0 +1,22 @@
+# Fonctions communes de run.sh et test.sh : installation des paquets et construction.
+
+paquets="build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev \
+libsimpleini-dev fonts-liberation poppler-utils ca-certificates"
+
+installe() {
+    local manquants=""
+    for p in $paquets "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants="$manquants $p"
+    done
+    [ -z "$manquants" ] && return 0
+    echo "Installation :$manquants"
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $manquants
+}
+
+construit() {
+    cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build build
+}

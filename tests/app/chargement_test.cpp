@@ -1,0 +1,141 @@
+// Chargement du fichier des taux par la fenêtre : rapports fatals, rechargement à l'activation.
+#include "outils.h"
+
+#include "app/grille.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char *const introuvable = "\\[Installation incomplète, ou mauvais paramètres\\] \\[Fichier des taux de crédit "
+                                "gratuit introuvable. \\(Contrôler avant réinstallation la présence du fichier "
+                                "BRUNELIX.TXT\\).\\] \\[critique\\]";
+const char *const corrompu = "\\[Réinstallation nécessaire\\] \\[Fichier des taux de crédit gratuit corrompu\\] "
+                             "\\[critique\\]";
+
+// Démarre une fenêtre sur ce contenu dans un processus fils ; n'en revient pas si le chargement échoue.
+void demarre(const QByteArray &contenu)
+{
+    fermeboitemodale();
+    FenetreEssai e(contenu);
+    std::fprintf(stderr, "chargé\n");
+    std::exit(0);
+}
+
+struct CasFatal
+{
+    const char *nom;
+    QByteArray contenu;
+    const char *message;
+};
+
+class RapportFatal : public ::testing::TestWithParam<CasFatal>
+{};
+
+TEST_P(RapportFatal, MessagePuisFin)
+{
+    const auto &c = GetParam();
+    EXPECT_EXIT(demarre(c.contenu), ::testing::ExitedWithCode(1), c.message) << c.nom;
+}
+
+QByteArray entrees(int n)
+{
+    QByteArray s;
+    for (int i = 0; i < n; ++i)
+        s += "1S" + QByteArray::number(2200 - i) + "\t2.5\r\n";
+    return s;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, RapportFatal,
+    ::testing::Values(CasFatal{"commentaires_seuls", "' rien\r\n\r\n", corrompu},
+                      CasFatal{"vide", "", corrompu},
+                      CasFatal{"sans_tabulation", "1S2010 3.47\r\n", corrompu},
+                      CasFatal{"virgule_dans_commentaire", "' un, deux\r\n1S2010\t3.47\r\n", corrompu},
+                      CasFatal{"cent_deux_entrees", entrees(102), corrompu},
+                      CasFatal{"guillemet_non_ferme", "\"1S2010\t3.47\r\n", corrompu},
+                      CasFatal{"annee_hors_limites", "1S99999\t3.47\r\n", corrompu},
+                      CasFatal{"annees_toutes_nulles", "1Sabc\t3.47\r\n", corrompu}),
+    [](const auto &info) { return std::string(info.param.nom); });
+
+TEST(RapportFatal, CentUneEntreesSeChargent)
+{
+    EXPECT_EXIT(demarre(entrees(101)), ::testing::ExitedWithCode(0), "chargé");
+}
+
+TEST(RapportFatal, FichierIntrouvable)
+{
+    EXPECT_EXIT(
+        {
+            fermeboitemodale();
+            QTemporaryDir vide;
+            EtatBrunelix etat;
+            FormBrunelix f(etat, vide.path());
+            f.charge(); // le dossier du programme des tests n'a pas de fichier des taux
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(1), introuvable);
+}
+
+TEST(RapportFatal, FichierDisparuAvantActivation)
+{
+    EXPECT_EXIT(
+        {
+            fermeboitemodale();
+            FenetreEssai e;
+            QFile::remove(e.fichier());
+            e.f().active();
+            std::exit(0);
+        },
+        ::testing::ExitedWithCode(1), introuvable);
+}
+
+TEST(Activation, RechargeUnFichierModifie)
+{
+    SansModale sans;
+    FenetreEssai e;
+    ASSERT_EQ(e.c().listeannee->count(), 3);
+    // Même date : rien n'est relu.
+    ecrittaux(e.fichier(), "1S2030\t5.5\r\n");
+    {
+        QFile f(e.fichier());
+        ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+        f.setFileTime(e.etat.table.datefichiertaux, QFileDevice::FileModificationTime);
+    }
+    e.f().active();
+    EXPECT_EQ(e.c().listeannee->count(), 3);
+
+    ecrittaux(e.fichier(), "1S2030\t5.5\r\n", 5);
+    e.f().active();
+    EXPECT_EQ(e.c().listeannee->count(), 1);
+    EXPECT_EQ(e.c().listeannee->currentText(), QStringLiteral("2030"));
+    EXPECT_EQ(e.c().tauxannuel->text(), QStringLiteral(" 5.5 %"));
+    EXPECT_EQ(e.f().grille().colonnes(), 7);
+}
+
+TEST(Fin, BoutonQuitterEtFermeture)
+{
+    EXPECT_EXIT(
+        {
+            FenetreEssai e;
+            QTest::mouseClick(e.c().arret, Qt::LeftButton);
+            std::fprintf(stderr, "toujours là\n");
+            std::exit(3);
+        },
+        ::testing::ExitedWithCode(0), "");
+    EXPECT_EXIT(
+        {
+            FenetreEssai e;
+            e.f().close();
+            std::exit(3);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
+} // namespace

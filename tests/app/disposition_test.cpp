@@ -1,0 +1,125 @@
+// Disposition de la fenêtre principale : places, ordre du clavier, textes de l'aide.
+#include "outils.h"
+
+#include "app/fond.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Place
+{
+    const char *nom;
+    int gauche, haut, largeur, hauteur; // twips
+    bool suronglets;
+};
+
+TEST(Disposition, PlacesEnPixelsLogiques)
+{
+    FenetreEssai e;
+    EXPECT_EQ(e.f().size(), QSize(484, 319));
+    EXPECT_EQ(e.f().windowTitle(), QStringLiteral("Brunelix"));
+    const Place places[] = {
+        {"arret", 60, 60, 375, 375, false},        {"Label2", 60, 540, 1275, 255, false},
+        {"montant", 60, 840, 1275, 315, false},    {"tauxannuel", 60, 2040, 1215, 375, false},
+        {"Command2", 720, 3000, 675, 675, false},  {"Command1", 240, 3960, 975, 255, false},
+        {"Label1", 0, 4260, 1455, 195, false},     {"nover", 60, 4560, 1215, 195, false},
+        {"listeannée", 1440, 60, 1215, 315, false}, {"semestre1", 4560, 120, 1755, 195, false},
+        {"calculatrice", 6660, 60, 495, 340, false}, {"onglets", 1440, 480, 5775, 4275, false},
+        {"grille", 30, 720, 5715, 3555, true},     {"Label3", 2040, 320, 3615, 375, true},
+        {"Label8", 60, 1680, 5655, 675, true},     {"Label33", 1260, 2460, 0, 0, true},
+        {"v9", 420, 3120, 2535, 195, true},        {"v13", 4380, 3840, 1215, 195, true},
+    };
+    for (const Place &p : places) {
+        auto *w = e.f().findChild<QWidget *>(QString::fromUtf8(p.nom));
+        ASSERT_NE(w, nullptr) << p.nom;
+        const QWidget *repere = p.suronglets ? static_cast<QWidget *>(e.c().onglets) : &e.f();
+        EXPECT_EQ(w->mapTo(repere, QPoint(0, 0)), QPoint(p.gauche / 15, p.haut / 15)) << p.nom;
+        if (p.largeur) {
+            EXPECT_EQ(w->size(), QSize(p.largeur / 15, p.hauteur / 15)) << p.nom;
+        }
+    }
+    auto *trait = e.f().findChild<QWidget *>(QStringLiteral("Line6"));
+    ASSERT_NE(trait, nullptr);
+    EXPECT_EQ(trait->mapTo(e.c().onglets, QPoint(0, 0)), QPoint(2460 / 15, 2280 / 15));
+}
+
+TEST(Disposition, OrdreDuClavier)
+{
+    FenetreEssai e;
+    const char *ordre[] = {"calculatrice", "arret",     "imprimer", "Command1", "onglets",
+                           "listeannée",   "semestre1", "montant",  "grille",   "Command2"};
+    // Au démarrage, le second semestre est coché : seul lui est un arrêt.
+    const auto controle = [&e](const char *nom) {
+        QWidget *w = e.f().findChild<QWidget *>(QString::fromUtf8(nom));
+        return w->focusProxy() ? w->focusProxy() : w;
+    };
+    ASSERT_EQ(QApplication::focusWidget(), controle("calculatrice"));
+    for (std::size_t i = 1; i < std::size(ordre); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), controle(ordre[i]))
+            << "après " << ordre[i - 1] << " : " << QApplication::focusWidget()->objectName().toStdString();
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), controle("calculatrice"));
+    // En arrière, et avec le premier semestre coché à la place du second.
+    QTest::mouseClick(e.c().semestre[0], Qt::LeftButton);
+    e.c().onglets->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), controle("semestre0"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), controle("montant"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    EXPECT_EQ(QApplication::focusWidget(), controle("listeannée"));
+}
+
+TEST(Disposition, TextesDeLAide)
+{
+    FenetreEssai e;
+    const struct
+    {
+        const char *nom;
+        const char *debut;
+        const char *fin;
+    } textes[] = {
+        {"Label6", "Selon l'article L. 311-7 du Code", "l'article L. 311-3 du Code de la consommation)."},
+        {"Label7", "Cette remise s'applique", "inférieur à 21500 € (art. D. 311-1 du Code de la consommation)"},
+        {"Label8", "Attention : Ces dispositions", "supportés par l'acheteur."},
+        {"Label9", "Ce module de calcul  établit le tableau", "pour un montant donné."},
+        {"Label10", "Pour connaître le détail d'un calcul, double-cliquez", "concernée du tableau"},
+        {"Label11", "Note : pour restituer les tabeaux publiés", "dans la case Montant."},
+    };
+    for (const auto &t : textes) {
+        auto *l = e.f().findChild<QLabel *>(QString::fromUtf8(t.nom));
+        ASSERT_NE(l, nullptr) << t.nom;
+        EXPECT_TRUE(l->text().startsWith(QString::fromUtf8(t.debut))) << t.nom;
+        EXPECT_TRUE(l->text().endsWith(QString::fromUtf8(t.fin))) << t.nom;
+        EXPECT_TRUE(l->wordWrap());
+        // Le texte tient dans sa boîte.
+        EXPECT_LE(l->heightForWidth(l->width()), l->height()) << t.nom;
+    }
+    EXPECT_EQ(e.c().onglets->tabText(0), QStringLiteral(" Calcul  "));
+    EXPECT_EQ(e.c().onglets->tabText(2), QStringLiteral(" Détail  "));
+}
+
+TEST(Disposition, DegradeDuFond)
+{
+    EXPECT_EQ(fond::couleurbande(0), qRgb(128, 0, 128));
+    EXPECT_EQ(fond::couleurbande(1), qRgb(128, 0, 128)); // 128,5 au pair
+    EXPECT_EQ(fond::couleurbande(3), qRgb(130, 0, 130)); // 129,5 au pair
+    EXPECT_EQ(fond::couleurbande(254), qRgb(255, 0, 255));
+    EXPECT_EQ(fond::couleurbande(255), qRgb(255, 0, 255)); // 256 plafonné
+    const QImage image = fond::degrade(QSize(484, 319)).toImage();
+    EXPECT_EQ(image.pixel(200, 0), qRgb(128, 0, 128));
+    EXPECT_EQ(image.pixel(200, 318), qRgb(255, 0, 255));
+    EXPECT_EQ(image.pixel(483, 160), fond::couleurbande(128));
+}
+
+} // namespace

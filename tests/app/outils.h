@@ -1,0 +1,61 @@
+#pragma once
+// Outils des tests de fenêtres : dossier de programme temporaire, fenêtre chargée,
+// surveillance des boîtes modales.
+
+#include "app/etat.h"
+#include "app/formbrunelix.h"
+
+#include "tests/impression.h"
+
+#include <QByteArray>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class QWidget;
+
+// Fichier de taux des essais : 2010 (deux semestres), 2009 (deux), 2008 (premier seul).
+extern const QByteArray tauxessai;
+
+// Écrit un fichier des taux (et le date) dans un dossier.
+void ecrittaux(const QString &chemin, const QByteArray &contenu, int decalagesecondes = 0);
+
+class FenetreEssai
+{
+public:
+    explicit FenetreEssai(const QByteArray &taux = tauxessai, QLocale regional = QLocale(QLocale::French, QLocale::France));
+    ~FenetreEssai();
+
+    FormBrunelix &f() { return *fenetre; }
+    const ControlesPrincipaux &c() { return fenetre->controles(); }
+    QString fichier() const;
+
+    // Texte de la cellule (ligne, colonne) de la grille.
+    QString cellule(int ligne, int colonne);
+    // Choisit une année dans la liste comme le ferait l'utilisateur (clavier).
+    void choisitannee(const QString &annee);
+    // Double-clic réel sur une cellule de données.
+    void doubleclic(int ligne, int colonne);
+    // Clic sur l'onglet d'indice donné.
+    void cliqueonglet(int indice);
+
+    QTemporaryDir dossier;
+    EtatBrunelix etat;
+    std::unique_ptr<FormBrunelix> fenetre;
+};
+
+// Dans un processus fils : ferme la prochaine boîte modale avec OK après avoir
+// écrit son titre et son texte sur la sortie d'erreur.
+void fermeboitemodale();
+
+// Échec du test si une boîte modale inattendue s'ouvre pendant la durée de vie de l'objet.
+class SansModale
+{
+public:
+    SansModale();
+    ~SansModale();
+
+private:
+    int minuterie_;
+};
