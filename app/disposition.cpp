@@ -1,5 +1,7 @@
 #include "app/disposition.h"
 
+#include <QApplication>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 
@@ -41,6 +43,18 @@ QLabel *creeetiquette(QWidget *parent, const Etiquette &e)
         l->resize(twips(e.largeur), twips(e.hauteur));
     }
     return l;
+}
+
+void ajustetexte(QLabel *etiquette, const QString &texte)
+{
+    QFont f = etiquette->font();
+    f.setPointSizeF(QApplication::font().pointSizeF());
+    while (QFontMetrics(f).horizontalAdvance(texte) > etiquette->width() && f.pointSizeF() > 6)
+        f.setPointSizeF(f.pointSizeF() - 0.25);
+    etiquette->setFont(f);
+    // Un texte réduit reste centré sur la ligne de ses voisins.
+    etiquette->setAlignment((etiquette->alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter);
+    etiquette->setText(texte);
 }
 
 void creeetiquettes(QWidget *parent, std::span<const Etiquette> table)

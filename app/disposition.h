@@ -44,4 +44,7 @@ void creeetiquettes(QWidget *parent, std::span<const Etiquette> table);
 QLabel *creeetiquette(QWidget *parent, const Etiquette &e);
 void creetraits(QWidget *parent, std::span<const Trait> table);
 
+// Écrit le texte ; s'il déborde de la boîte, la police est réduite jusqu'à ce qu'il tienne.
+void ajustetexte(QLabel *etiquette, const QString &texte);
+
 } // namespace disposition

@@ -19,14 +19,13 @@ namespace {
 
 constexpr QRgb jaunepale = qRgb(255, 255, 192);
 constexpr QRgb ivoire = qRgb(255, 255, 224);
-constexpr QRgb violet = qRgb(128, 0, 128);
 constexpr QRgb gris = qRgb(192, 192, 192);
 
 constexpr Etiquette etiquettes[] = {
     {"Label2", 60, 540, 1275, 255, "Montant :", Centre | Gras | Surbrillance, 0},
     {"Label5", 120, 1560, 1155, 495, "Taux annuel de référence", Centre | Retour, jaunepale},
     {"tauxannuel", 60, 2040, 1215, 375, "0 %", Centre, jaunepale},
-    {"Label1", 0, 4260, 1455, 195, "Réalisé par TALVEN", Centre | Souligne, ivoire},
+    {"Label1", 0, 4260, 1455, 195, "Logiciel TALVEN", Centre | Souligne, ivoire},
     {"nover", 60, 4560, 1215, 195, "", Centre, ivoire},
 };
 
@@ -166,12 +165,11 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     place(c.semestre[0], 2760, 120, 1755, 195, "semestre0");
     c.semestre[1] = new QRadioButton(QStringLiteral("2d semestre"), fenetre);
     place(c.semestre[1], 4560, 120, 1755, 195, "semestre1");
-    for (QRadioButton *s : c.semestre) {
-        s->setAutoFillBackground(true);
-        fond(s, QPalette::Window, violet);
-    }
-    fond(c.semestre[0], QPalette::WindowText, c.semestre[0]->palette().color(QPalette::HighlightedText).rgb());
-    fond(c.semestre[1], QPalette::WindowText, qRgb(255, 255, 255));
+    const QColor surbrillance = fenetre->palette().color(QPalette::HighlightedText);
+    c.semestre[0]->setStyleSheet(QStringLiteral("QRadioButton { background-color: rgb(128, 0, 128); color: %1; }")
+                                     .arg(surbrillance.name()));
+    c.semestre[1]->setStyleSheet(
+        QStringLiteral("QRadioButton { background-color: rgb(128, 0, 128); color: white; }"));
     c.semestre[0]->setChecked(true);
 
     c.calculatrice = bouton(fenetre, "calculatrice", "calculatrice.png", "Calculatrice", false);
@@ -180,6 +178,8 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     c.onglets = new QTabWidget(fenetre);
     place(c.onglets, 1440, 480, 5775, 4275, "onglets");
     c.onglets->tabBar()->setExpanding(true);
+    // Barre d'onglets basse : le contenu commence à 20 pixels du haut.
+    c.onglets->setStyleSheet(QStringLiteral("QTabBar::tab { height: 18px; padding: 0px 8px; }"));
     QWidget *calcul = onglet(c.onglets, QStringLiteral(" Calcul  "));
     QWidget *aide = onglet(c.onglets, QStringLiteral(" Aide  "));
     QWidget *detail = onglet(c.onglets, QStringLiteral(" Détail  "));

@@ -243,7 +243,7 @@ void FormBrunelix::calculedetail(qint16 &colonne, qint16 &ligne)
         calcul::calculedetail(a, static_cast<qint16>(ligne + 2), c_.montant->text(), QLocale());
     for (std::size_t i = 0; i < d.v.size(); ++i)
         if (d.v[i])
-            c_.v[i]->setText(*d.v[i]);
+            disposition::ajustetexte(c_.v[i], *d.v[i]);
     if (d.complet) {
         onglets_->setCourant(2);
     } else {

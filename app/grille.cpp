@@ -25,6 +25,8 @@ protected:
         QPainter p(bouton_);
         QStyleOptionHeader opt;
         opt.initFrom(bouton_);
+        opt.state |= QStyle::State_Enabled;
+        opt.palette.setCurrentColorGroup(QPalette::Active);
         opt.rect = bouton_->rect();
         opt.position = QStyleOptionHeader::OnlyOneSection;
         opt.text = *texte_;
