@@ -74,6 +74,20 @@ void recalcule14(benchmark::State &etat)
 }
 BENCHMARK(recalcule14)->Unit(benchmark::kMicrosecond);
 
+// Démarrage : fenêtre construite, taux chargés, tableau calculé, fenêtre peinte.
+void demarrage(benchmark::State &etat)
+{
+    Dossier d;
+    for (auto _ : etat) {
+        EtatBrunelix e;
+        FormBrunelix f(e, d.dossier.path());
+        f.charge();
+        f.affiche();
+        benchmark::DoNotOptimize(f.grab());
+    }
+}
+BENCHMARK(demarrage)->Unit(benchmark::kMillisecond);
+
 void chargetaux101(benchmark::State &etat)
 {
     Dossier d;

@@ -33,6 +33,7 @@ struct CasFatal
     const char *nom;
     QByteArray contenu;
     const char *message;
+    friend void PrintTo(const CasFatal &c, std::ostream *os) { *os << c.nom; }
 };
 
 class RapportFatal : public ::testing::TestWithParam<CasFatal>

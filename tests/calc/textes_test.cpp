@@ -16,6 +16,7 @@ struct CasTexte
     double valeur;
     const char *francais;
     const char *anglais;
+    friend void PrintTo(const CasTexte &c, std::ostream *os) { *os << c.francais; }
 };
 
 class Cellule : public ::testing::TestWithParam<CasTexte>

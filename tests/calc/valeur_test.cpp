@@ -17,6 +17,10 @@ struct CasValeur
     qint16 nbmois;
     double tannuel;
     double attendu;
+    friend void PrintTo(const CasValeur &c, std::ostream *os)
+    {
+        *os << c.montant << " sur " << c.nbmois << " mois à " << c.tannuel;
+    }
 };
 
 class Valeur : public ::testing::TestWithParam<CasValeur>

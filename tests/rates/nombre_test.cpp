@@ -13,6 +13,7 @@ struct CasNombre
 {
     const char *texte;
     double attendu;
+    friend void PrintTo(const CasNombre &c, std::ostream *os) { *os << '"' << c.texte << '"'; }
 };
 
 class LectureNombre : public ::testing::TestWithParam<CasNombre>

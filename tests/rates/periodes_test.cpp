@@ -27,6 +27,7 @@ struct CasAnnees
     const char *nom;
     taux::TableTaux table;
     QStringList attendu;
+    friend void PrintTo(const CasAnnees &c, std::ostream *os) { *os << c.nom; }
 };
 
 class ListeAnnees : public ::testing::TestWithParam<CasAnnees>

@@ -43,6 +43,7 @@ struct CasFichier
     QByteArray contenu;
     Chargement attendu;
     int nbtaux; // -2 : sans objet
+    friend void PrintTo(const CasFichier &c, std::ostream *os) { *os << c.nom; }
 };
 
 class ChargementFichier : public ::testing::TestWithParam<CasFichier>
