@@ -87,6 +87,21 @@ TEST(Detail, MontantIllisibleNOuvrePasLeDetail)
     EXPECT_FALSE(QToolTip::text().isEmpty());
 }
 
+TEST(Detail, TauxNulNOuvrePasLeDetail)
+{
+    SansModale sans;
+    FenetreEssai e("1S2012\tabc\r\n2S2011\t3.35\r\n");
+    ASSERT_EQ(e.c().tauxannuel->text(), QStringLiteral(" 0 %"));
+    e.doubleclic(1, 1);
+    EXPECT_EQ(e.c().onglets->currentIndex(), 0);
+    EXPECT_EQ(e.c().v[0]->text(), QStringLiteral("0"));
+    EXPECT_EQ(e.c().v[3]->text(), QStringLiteral("1"));
+    EXPECT_EQ(e.c().v[9]->text(), QString());
+    EXPECT_FALSE(QToolTip::text().isEmpty());
+    e.cliqueonglet(2); // le double-clic a déverrouillé l'onglet, qui garde les valeurs remplies
+    EXPECT_EQ(e.c().onglets->currentIndex(), 2);
+}
+
 TEST(Detail, VerrouDeLOnglet)
 {
     FenetreEssai e;

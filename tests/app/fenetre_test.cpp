@@ -105,6 +105,17 @@ TEST(Fenetre, AnneeSansSecondSemestre)
     EXPECT_EQ(e.c().tauxannuel->text(), QStringLiteral(" 3.79 %"));
 }
 
+TEST(Fenetre, SecondSemestreNonPublie)
+{
+    SansModale sans;
+    FenetreEssai e("1S2011\t3.42\r\n2S2010\t3.35\r\n1S2010\t3.47\r\n");
+    EXPECT_EQ(annees(e.c().listeannee), (QStringList{"2011", "2010"}));
+    EXPECT_EQ(e.c().listeannee->currentText(), QStringLiteral("2011"));
+    EXPECT_FALSE(e.c().semestre[1]->isEnabled());
+    EXPECT_TRUE(e.c().semestre[0]->isChecked());
+    EXPECT_EQ(e.c().tauxannuel->text(), QStringLiteral(" 3.42 %"));
+}
+
 TEST(Fenetre, ColonnesSuiventLeTaux)
 {
     SansModale sans;
