@@ -107,7 +107,6 @@ SansModale::SansModale()
         }
     });
     minuterie->start(50);
-    minuterie_ = 0;
 }
 
 SansModale::~SansModale() { delete qApp->findChild<QTimer *>(QStringLiteral("sansmodale")); }

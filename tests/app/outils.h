@@ -55,7 +55,4 @@ class SansModale
 public:
     SansModale();
     ~SansModale();
-
-private:
-    int minuterie_;
 };
