@@ -8,6 +8,17 @@
 
 namespace {
 
+// Processus en vie : présent et pas à l'état zombie.
+bool vivant(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray s = stat.readAll();
+    const qsizetype fin = s.lastIndexOf(')');
+    return fin > 0 && fin + 2 < s.size() && s.at(fin + 2) != 'Z';
+}
+
 // Processus en cours dont le nom est celui du programme (nom tronqué à 15 caractères).
 qint64 processus(const QString &programme)
 {
@@ -19,13 +30,11 @@ qint64 processus(const QString &programme)
         if (!ok)
             continue;
         QFile comm(QStringLiteral("/proc/%1/comm").arg(e));
-        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == nom)
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == nom && vivant(pid))
             return pid;
     }
     return 0;
 }
-
-bool vivant(qint64 pid) { return pid > 0 && QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid)); }
 
 void releve(qint64 pid)
 {

@@ -20,7 +20,7 @@ public:
         journal = dossier.filePath(QStringLiteral("lancements"));
         QFile script(dossier.filePath(QStringLiteral("xcalc")));
         script.open(QIODevice::WriteOnly);
-        script.write("#!/bin/sh\necho lance >> '" + journal.toUtf8() + "'\nwhile :; do /bin/sleep 1; done\n");
+        script.write("#!/bin/sh\necho $$ >> '" + journal.toUtf8() + "'\nwhile :; do /bin/sleep 1; done\n");
         script.close();
         script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("PATH", dossier.path().toUtf8());
@@ -41,7 +41,14 @@ public:
     QString journal;
 
 private:
-    void tue() { std::system(("pkill -f '" + dossier.path().toStdString() + "/xcalc'").c_str()); }
+    void tue()
+    {
+        QFile f(journal);
+        if (f.open(QIODevice::ReadOnly))
+            for (const QByteArray &pid : f.readAll().split('\n'))
+                if (pid.toInt() > 0)
+                    ::kill(pid.toInt(), SIGKILL);
+    }
     QByteArray ancien_;
 };
 
