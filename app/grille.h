@@ -36,14 +36,12 @@ public:
     // Apparence « calcul impossible » : textes grisés et bulle d'aide.
     void setPerime(bool perime, const QString &avis);
 
-    QTableWidget *table() const { return table_; }
 
 Q_SIGNALS:
     void doubleclic(); // après que la cellule cliquée est devenue courante
 
 private:
     QTableWidgetItem *element(int ligne, int colonne, bool cree) const;
-    void dessinecoin();
 
     QTableWidget *table_;
     QString coin_;

@@ -15,7 +15,6 @@ public:
     int courant() const;
     void setCourant(int indice);
 
-    QTabWidget *widget() const { return onglets_; }
 
 Q_SIGNALS:
     void changement(int precedent);
