@@ -36,7 +36,6 @@ public:
     // Apparence « calcul impossible » : textes grisés et bulle d'aide.
     void setPerime(bool perime, const QString &avis);
 
-
 Q_SIGNALS:
     void doubleclic(); // après que la cellule cliquée est devenue courante
 
