@@ -1,6 +1,7 @@
 #include "app/formbrunelix.h"
 
 #include "app/disposition.h"
+#include "app/fin.h"
 #include "app/etat.h"
 #include "app/fond.h"
 #include "app/frmtalven.h"
@@ -28,8 +29,6 @@
 #include <QTableWidget>
 #include <QToolTip>
 
-#include <cstdlib>
-
 namespace {
 
 const QString avistableau = QStringLiteral("Calcul impossible pour ce taux ou ce montant : le tableau n'est pas à jour.");
@@ -54,7 +53,7 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, const QString &lignecommande, QWi
     onglets_ = new Onglets(c_.onglets);
     ordretabulation();
 
-    connect(c_.arret, &QPushButton::clicked, this, [] { std::_Exit(0); });
+    connect(c_.arret, &QPushButton::clicked, this, [] { fin::immediate(); });
     connect(c_.calculatrice, &QPushButton::clicked, this, [this] { calculatrice_.lance(); });
     connect(c_.Command2, &QPushButton::clicked, this, &FormBrunelix::copier);
     connect(c_.montant, &QLineEdit::textChanged, this, &FormBrunelix::recalcule);
@@ -280,7 +279,8 @@ void FormBrunelix::apropos()
 {
     FrmTALVEN fenetre(this);
     fenetre.exec();
-    active();
+    if (!fin::encours())
+        active();
 }
 
 void FormBrunelix::paintEvent(QPaintEvent *)
@@ -289,7 +289,7 @@ void FormBrunelix::paintEvent(QPaintEvent *)
     p.drawPixmap(0, 0, fond_);
 }
 
-void FormBrunelix::closeEvent(QCloseEvent *) { std::_Exit(0); }
+void FormBrunelix::closeEvent(QCloseEvent *) { fin::immediate(); }
 
 bool FormBrunelix::eventFilter(QObject *o, QEvent *e)
 {

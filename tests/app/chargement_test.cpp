@@ -1,13 +1,19 @@
 // Chargement du fichier des taux par la fenêtre : rapports fatals, rechargement à l'activation.
 #include "outils.h"
 
+#include "app/fin.h"
 #include "app/grille.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -120,23 +126,27 @@ TEST(Activation, RechargeUnFichierModifie)
     EXPECT_EQ(e.f().grille().colonnes(), 7);
 }
 
+// Quitter et fermer : fin par la boucle d'événements (le presse-papiers est remis au
+// bureau), sans qu'aucun gestionnaire ne s'exécute ensuite.
 TEST(Fin, BoutonQuitterEtFermeture)
 {
-    EXPECT_EXIT(
-        {
-            FenetreEssai e;
-            QTest::mouseClick(e.c().arret, Qt::LeftButton);
-            std::fprintf(stderr, "toujours là\n");
-            std::exit(3);
-        },
-        ::testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(
-        {
-            FenetreEssai e;
-            e.f().close();
-            std::exit(3);
-        },
-        ::testing::ExitedWithCode(0), "");
+    const std::function<void(FenetreEssai &)> gestes[] = {
+        [](FenetreEssai &e) { QTest::mouseClick(e.c().arret, Qt::LeftButton); },
+        [](FenetreEssai &e) { e.f().close(); },
+    };
+    for (const auto &geste : gestes)
+        EXPECT_EXIT(
+            {
+                FenetreEssai e;
+                QTimer::singleShot(0, e.c().montant, [&] {
+                    geste(e);
+                    QTest::keyClicks(e.c().montant, "5");
+                });
+                const int code = QApplication::exec();
+                std::fprintf(stderr, "sortie normale, montant « %s »\n", qPrintable(e.c().montant->text()));
+                std::exit(code == 0 && fin::encours() ? 0 : 3);
+            },
+            ::testing::ExitedWithCode(0), "sortie normale, montant « 100 »");
 }
 
 } // namespace

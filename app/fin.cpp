@@ -1,0 +1,39 @@
+#include "app/fin.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QVariant>
+
+namespace {
+
+const char *const drapeau = "brunelix.finimmediate";
+
+// Avale tout événement : plus aucun gestionnaire ne s'exécute.
+class Silence : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *, QEvent *e) override { return e->type() != QEvent::Quit; }
+};
+
+} // namespace
+
+namespace fin {
+
+void immediate()
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app || encours())
+        return;
+    app->setProperty(drapeau, true);
+    app->installEventFilter(new Silence(app));
+    QCoreApplication::exit(0);
+}
+
+bool encours()
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    return app && app->property(drapeau).toBool();
+}
+
+} // namespace fin
