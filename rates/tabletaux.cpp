@@ -44,7 +44,11 @@ Chargement chargetaux(TableTaux &table)
     if (fichier.error() != QFileDevice::NoError)
         return Chargement::Corrompu;
     fichier.close();
+    return lisentrees(table, contenu);
+}
 
+Chargement lisentrees(TableTaux &table, const QByteArray &contenu)
+{
     int suivant = 0;
     LecteurElements lecteur(contenu);
     QByteArray element;

@@ -31,6 +31,10 @@ QDateTime datefichier(const QString &chemin);
 // gardent leur ancien contenu.
 Chargement chargetaux(TableTaux &table);
 
+// Lit les entrées d'un contenu de fichier des taux déjà en mémoire (même lecture que
+// chargetaux, sans toucher au fichier ni à sa date).
+Chargement lisentrees(TableTaux &table, const QByteArray &contenu);
+
 } // namespace taux
 
 namespace taux {

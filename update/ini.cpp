@@ -1,0 +1,72 @@
+#include "update/ini.h"
+
+#define SI_NO_CONVERSION
+#include <SimpleIni.h>
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace maj {
+
+namespace {
+
+constexpr qsizetype longueurmax = 999;
+
+void prepare(CSimpleIniA &ini)
+{
+    ini.SetQuotes(false);
+    ini.SetSpaces(false);
+    ini.SetMultiKey(false);
+    ini.SetMultiLine(false);
+}
+
+// Contenu du fichier ; faux quand il existe mais ne se lit pas.
+bool lit(const QString &chemin, QByteArray &contenu)
+{
+    QFile f(chemin);
+    if (!f.exists())
+        return true;
+    if (!f.open(QIODevice::ReadOnly))
+        return false;
+    contenu = f.readAll();
+    return f.error() == QFileDevice::NoError;
+}
+
+} // namespace
+
+QString lireini(const QString &section, const QString &cle, const QString &chemin)
+{
+    QByteArray contenu;
+    if (!lit(chemin, contenu))
+        return {};
+    CSimpleIniA ini;
+    prepare(ini);
+    if (ini.LoadData(contenu.constData(), static_cast<size_t>(contenu.size())) < 0)
+        return {};
+    const char *v = ini.GetValue(section.toUtf8().constData(), cle.toUtf8().constData(), "");
+    return QString::fromUtf8(v).left(longueurmax);
+}
+
+void ecrireini(const QString &section, const QString &cle, const QString &valeur, const QString &chemin)
+{
+    QByteArray contenu;
+    if (!lit(chemin, contenu))
+        return;
+    CSimpleIniA ini;
+    prepare(ini);
+    if (ini.LoadData(contenu.constData(), static_cast<size_t>(contenu.size())) < 0)
+        return;
+    if (ini.SetValue(section.toUtf8().constData(), cle.toUtf8().constData(), valeur.toUtf8().constData()) < 0)
+        return;
+    std::string texte;
+    if (ini.Save(texte) < 0)
+        return;
+    // Remplacement entier : un fichier de réglages n'est jamais laissé à moitié écrit.
+    QSaveFile f(chemin);
+    if (!f.open(QIODevice::WriteOnly))
+        return;
+    f.write(texte.data(), static_cast<qint64>(texte.size()));
+    f.commit();
+}
+
+} // namespace maj

@@ -1,0 +1,40 @@
+#include "update/parametres.h"
+
+#include "update/ini.h"
+
+#include <QCoreApplication>
+
+namespace maj {
+
+namespace {
+const QString section = QStringLiteral("FTP");
+const QString cleadresse = QStringLiteral("ADRESS");
+const QString cleconnexion = QStringLiteral("CHECKCONNECTION");
+const QString clemaj = QStringLiteral("CHECKMAJ");
+} // namespace
+
+QString adressedefaut() { return QStringLiteral(BRUNELIX_ADRESSE); }
+
+QString cheminparametres() { return cheminparametres(QCoreApplication::applicationDirPath()); }
+
+QString cheminparametres(const QString &dossier) { return dossier + QStringLiteral("/Brunelix.ini"); }
+
+Parametres litparametres(const QString &chemin)
+{
+    Parametres p;
+    p.adresse = lireini(section, cleadresse, chemin);
+    if (p.adresse.isEmpty())
+        p.adresse = adressedefaut();
+    p.checkconnection = lireini(section, cleconnexion, chemin) != QStringLiteral("0");
+    p.checkmaj = lireini(section, clemaj, chemin) == QStringLiteral("1");
+    return p;
+}
+
+void ecritparametres(const Parametres &p, const QString &chemin)
+{
+    ecrireini(section, cleadresse, p.adresse, chemin);
+    ecrireini(section, cleconnexion, p.checkconnection ? QStringLiteral("1") : QStringLiteral("0"), chemin);
+    ecrireini(section, clemaj, p.checkmaj ? QStringLiteral("1") : QStringLiteral("0"), chemin);
+}
+
+} // namespace maj

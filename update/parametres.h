@@ -1,0 +1,29 @@
+#pragma once
+// Réglages de la mise à jour dans Brunelix.ini, section « FTP ».
+
+#include <QString>
+
+namespace maj {
+
+struct Parametres
+{
+    QString adresse;            // « ADRESS »
+    bool checkconnection = true; // « CHECKCONNECTION »
+    bool checkmaj = false;       // « CHECKMAJ »
+};
+
+// Adresse par défaut du fichier des taux.
+QString adressedefaut();
+
+// Chemin du fichier des réglages, refait à chaque accès : dossier du programme
+// (ou le dossier donné) suivi de « /Brunelix.ini ».
+QString cheminparametres();
+QString cheminparametres(const QString &dossier);
+
+// Lecture des trois clés ; adresse vide ou absente : l'adresse par défaut.
+Parametres litparametres(const QString &chemin);
+
+// Enregistrement dans l'ordre ADRESS, CHECKCONNECTION, CHECKMAJ. Un échec ne dit rien.
+void ecritparametres(const Parametres &p, const QString &chemin);
+
+} // namespace maj

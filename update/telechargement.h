@@ -1,0 +1,30 @@
+#pragma once
+// Téléchargement du fichier des taux et test de la connexion.
+
+#include <QByteArray>
+#include <QString>
+
+#include <chrono>
+
+namespace maj {
+
+struct Reponse
+{
+    bool complete = false; // réponse reçue en entier, sans erreur de transfert
+    int statut = 0;        // statut HTTP
+    QByteArray corps;      // vide quand la réponse n'est pas complète
+};
+
+// Délai total d'un téléchargement (connexion et transfert).
+constexpr std::chrono::milliseconds delaitelechargement{10000};
+
+// GET de l'adresse, attendu dans une boucle locale (les événements des fenêtres
+// continuent) : agent « Mozilla », sans cache ni proxy ; http et https seulement,
+// au plus 5 redirections vers http(s). Délai dépassé, erreur en cours de route ou
+// corps de plus de 1 Mio : réponse incomplète, sans corps.
+Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai = delaitelechargement);
+
+// Faux seulement quand la plateforme dit explicitement « déconnecté ».
+bool testconnexion();
+
+} // namespace maj
