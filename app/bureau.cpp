@@ -1,69 +1,130 @@
 #include "app/bureau.h"
 
+#include "app/lanceur.h"
+#include "update/ini.h"
+
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
-
-namespace {
-
-// Processus en vie : présent et pas à l'état zombie.
-bool vivant(qint64 pid)
-{
-    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
-    if (pid <= 0 || !stat.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray s = stat.readAll();
-    const qsizetype fin = s.lastIndexOf(')');
-    return fin > 0 && fin + 2 < s.size() && s.at(fin + 2) != 'Z';
-}
-
-// Processus en cours dont le nom est celui du programme (nom tronqué à 15 caractères).
-qint64 processus(const QString &programme)
-{
-    const QByteArray nom = QFileInfo(programme).fileName().toUtf8().left(15);
-    const QStringList entrees = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &e : entrees) {
-        bool ok = false;
-        const qint64 pid = e.toLongLong(&ok);
-        if (!ok)
-            continue;
-        QFile comm(QStringLiteral("/proc/%1/comm").arg(e));
-        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == nom && vivant(pid))
-            return pid;
-    }
-    return 0;
-}
-
-void releve(qint64 pid)
-{
-    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
-    if (!xdotool.isEmpty())
-        QProcess::startDetached(xdotool, {QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--pid"),
-                                          QString::number(pid), QStringLiteral("windowactivate")});
-}
-
-} // namespace
 
 const QStringList Calculatrice::programmes = {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
                                               QStringLiteral("galculator"),       QStringLiteral("mate-calc"),
                                               QStringLiteral("qalculate-gtk"),    QStringLiteral("xcalc")};
 
-void Calculatrice::lance()
+namespace {
+
+QString premierinstalle(const QStringList &noms)
 {
-    for (const QString &nom : programmes) {
+    for (const QString &nom : noms) {
         const QString chemin = QStandardPaths::findExecutable(nom);
-        if (chemin.isEmpty())
-            continue;
-        const qint64 ouvert = vivant(pid_) ? pid_ : processus(chemin);
-        if (ouvert) {
-            releve(ouvert);
-            return;
-        }
-        qint64 pid = 0;
-        if (QProcess::startDetached(chemin, {}, QString(), &pid))
-            pid_ = pid;
-        return;
+        if (!chemin.isEmpty())
+            return chemin;
     }
+    return {};
 }
+
+QStringList dossiersxdg(const char *variable, const QString &maison, const QString &defauts)
+{
+    QString liste = qEnvironmentVariable(variable);
+    if (liste.isEmpty())
+        liste = defauts;
+    QStringList d = {maison};
+    d += liste.split(u':', Qt::SkipEmptyParts);
+    return d;
+}
+
+struct Commande
+{
+    QString programme;
+    QStringList arguments;
+};
+
+// Ligne Exec d'un fichier .desktop appliquée au fichier : %f %F %u %U deviennent le
+// fichier, les autres codes disparaissent ; sans code, le fichier est ajouté.
+Commande commandedesktop(const QString &exec, const QString &fichier)
+{
+    Commande c;
+    bool place = false;
+    for (const QString &mot : QProcess::splitCommand(exec)) {
+        if (mot.size() == 2 && mot.at(0) == u'%') {
+            if (QStringLiteral("fFuU").contains(mot.at(1))) {
+                c.arguments << fichier;
+                place = true;
+            }
+            continue;
+        }
+        if (c.programme.isEmpty())
+            c.programme = mot;
+        else
+            c.arguments << mot;
+    }
+    if (!place)
+        c.arguments << fichier;
+    c.programme = c.programme.isEmpty() ? QString() : QStandardPaths::findExecutable(c.programme);
+    return c;
+}
+
+// Éditeur par défaut du texte brut déclaré par le bureau (mimeapps.list).
+Commande editeurdefaut(const QString &fichier)
+{
+    const QString maison = QDir::homePath();
+    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (config.isEmpty())
+        config = maison + QStringLiteral("/.config");
+    QString donnees = qEnvironmentVariable("XDG_DATA_HOME");
+    if (donnees.isEmpty())
+        donnees = maison + QStringLiteral("/.local/share");
+    const QStringList dossiersconfig = dossiersxdg("XDG_CONFIG_DIRS", config, QStringLiteral("/etc/xdg"));
+    QStringList applications;
+    for (const QString &d : dossiersxdg("XDG_DATA_DIRS", donnees, QStringLiteral("/usr/local/share:/usr/share")))
+        applications << d + QStringLiteral("/applications");
+
+    QStringList listes;
+    const QStringList bureaux = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower().split(u':', Qt::SkipEmptyParts);
+    for (const QString &d : dossiersconfig + applications) {
+        for (const QString &b : bureaux)
+            listes << d + u'/' + b + QStringLiteral("-mimeapps.list");
+        listes << d + QStringLiteral("/mimeapps.list");
+    }
+    for (const QString &liste : listes) {
+        const QString valeur = maj::lireini(QStringLiteral("Default Applications"), QStringLiteral("text/plain"), liste);
+        for (const QString &desktop : valeur.split(u';', Qt::SkipEmptyParts))
+            for (const QString &d : applications) {
+                const QString chemin = d + u'/' + desktop.trimmed();
+                if (!QFileInfo(chemin).isFile())
+                    continue;
+                const Commande c =
+                    commandedesktop(maj::lireini(QStringLiteral("Desktop Entry"), QStringLiteral("Exec"), chemin), fichier);
+                if (!c.programme.isEmpty())
+                    return c;
+            }
+    }
+    return {};
+}
+
+} // namespace
+
+void Calculatrice::lance() { bureau::releveoulance(programmes, premierinstalle(programmes), {}); }
+
+namespace bureau {
+
+const QStringList editeurs = {QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"),   QStringLiteral("kate"),
+                              QStringLiteral("kwrite"),            QStringLiteral("mousepad"), QStringLiteral("pluma"),
+                              QStringLiteral("xed"),               QStringLiteral("featherpad"), QStringLiteral("leafpad"),
+                              QStringLiteral("xedit")};
+
+void editeur(const QString &fichier)
+{
+    Commande c = editeurdefaut(fichier);
+    if (c.programme.isEmpty())
+        c = {premierinstalle(editeurs), {fichier}};
+    QStringList noms = editeurs;
+    if (!c.programme.isEmpty())
+        noms.prepend(QFileInfo(c.programme).fileName());
+    releveoulance(noms, c.programme, c.arguments);
+}
+
+QString chemincourt(const QString &chemin) { return chemin; }
+
+} // namespace bureau

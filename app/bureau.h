@@ -1,17 +1,28 @@
 #pragma once
-// Programmes du bureau : la calculatrice.
+// Programmes du bureau : la calculatrice et l'éditeur de texte de la mise à jour manuelle.
 
 #include <QStringList>
 
 class Calculatrice
 {
 public:
-    // Met au premier plan une calculatrice déjà ouverte, sinon lance la première
-    // installée de la liste. Un échec ne dit rien.
+    // Met au premier plan une calculatrice déjà ouverte (n'importe laquelle de la
+    // liste), sinon lance la première installée. Un échec ne dit rien.
     void lance();
 
     static const QStringList programmes;
-
-private:
-    qint64 pid_ = 0; // calculatrice lancée par nous
 };
+
+namespace bureau {
+
+// Éditeurs cherchés quand le bureau ne déclare pas d'éditeur par défaut du texte brut.
+extern const QStringList editeurs;
+
+// Met au premier plan un éditeur déjà ouvert (le fichier n'y est pas ouvert),
+// sinon lance l'éditeur sur le fichier. Un échec ne dit rien.
+void editeur(const QString &fichier);
+
+// Forme courte d'un chemin : Linux n'en a pas, le chemin est rendu tel quel.
+QString chemincourt(const QString &chemin);
+
+} // namespace bureau

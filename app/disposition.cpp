@@ -57,6 +57,19 @@ void ajustetexte(QLabel *etiquette, const QString &texte)
     etiquette->setText(texte);
 }
 
+void place(QWidget *w, int gauche, int haut, int largeur, int hauteur, const char *nom)
+{
+    w->setObjectName(QString::fromUtf8(nom));
+    w->setGeometry(twips(gauche), twips(haut), twips(largeur), twips(hauteur));
+}
+
+void fond(QWidget *w, int role, QRgb couleur)
+{
+    QPalette p = w->palette();
+    p.setColor(static_cast<QPalette::ColorRole>(role), QColor::fromRgb(couleur));
+    w->setPalette(p);
+}
+
 void creeetiquettes(QWidget *parent, std::span<const Etiquette> table)
 {
     for (const Etiquette &e : table)
@@ -71,7 +84,7 @@ void creetraits(QWidget *parent, std::span<const Trait> table)
         f->setFrameShape(QFrame::NoFrame);
         f->setAutoFillBackground(true);
         QPalette p = f->palette();
-        p.setColor(QPalette::Window, Qt::black);
+        p.setColor(QPalette::Window, t.couleur ? QColor::fromRgb(t.couleur) : QColor(Qt::black));
         f->setPalette(p);
         f->setGeometry(twips(t.x1), twips(t.y), twips(t.x2 - t.x1) + 1, 1);
     }

@@ -33,16 +33,22 @@ struct Etiquette {
     QRgb couleur;
 };
 
-// Trait horizontal de x1 à x2 à la hauteur y (twips).
+// Trait horizontal de x1 à x2 à la hauteur y (twips) ; couleur 0 = noir.
 struct Trait {
     const char *nom;
     int x1, x2, y;
+    QRgb couleur = 0;
 };
 
 // Crée les étiquettes dans parent ; renvoie rien, chaque étiquette porte son nom d'objet.
 void creeetiquettes(QWidget *parent, std::span<const Etiquette> table);
 QLabel *creeetiquette(QWidget *parent, const Etiquette &e);
 void creetraits(QWidget *parent, std::span<const Trait> table);
+
+// Nomme le contrôle et le place (twips).
+void place(QWidget *w, int gauche, int haut, int largeur, int hauteur, const char *nom);
+// Couleur d'un rôle de la palette du contrôle.
+void fond(QWidget *w, int role, QRgb couleur);
 
 // Écrit le texte ; s'il déborde de la boîte, la police est réduite jusqu'à ce qu'il tienne.
 void ajustetexte(QLabel *etiquette, const QString &texte);

@@ -35,19 +35,6 @@ constexpr Etiquette etiquettescalcul[] = {
      "Prise en charge partielle des frais de crédit  (nombre de points de crédit pris en charge)", Centre | Retour, 0},
 };
 
-void place(QWidget *w, int gauche, int haut, int largeur, int hauteur, const char *nom)
-{
-    w->setObjectName(QString::fromUtf8(nom));
-    w->setGeometry(twips(gauche), twips(haut), twips(largeur), twips(hauteur));
-}
-
-void fond(QWidget *w, QPalette::ColorRole role, QRgb couleur)
-{
-    QPalette p = w->palette();
-    p.setColor(role, QColor::fromRgb(couleur));
-    w->setPalette(p);
-}
-
 QPushButton *bouton(QWidget *parent, const char *nom, const char *image, const char *bulle, bool grise)
 {
     auto *b = new QPushButton(parent);

@@ -6,6 +6,8 @@
 #include "app/fond.h"
 #include "app/frmtalven.h"
 #include "app/grille.h"
+#include "app/maj.h"
+#include "app/miseajour.h"
 #include "app/onglets.h"
 #include "app/rapport.h"
 #include "calc/detail.h"
@@ -36,10 +38,10 @@ const QString avisdetail = QStringLiteral("Détail impossible : taux nul ou mont
 
 } // namespace
 
-FormBrunelix::FormBrunelix(EtatBrunelix &etat, const QString &lignecommande, QWidget *parent)
+FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, const QString &lignecommande, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      etat_(etat), lignecommande_(lignecommande)
+      etat_(etat), maj_(maj), lignecommande_(lignecommande)
 {
     setWindowTitle(QStringLiteral("Brunelix"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
@@ -56,6 +58,7 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, const QString &lignecommande, QWi
     connect(c_.arret, &QPushButton::clicked, this, [] { fin::immediate(); });
     connect(c_.calculatrice, &QPushButton::clicked, this, [this] { calculatrice_.lance(); });
     connect(c_.Command2, &QPushButton::clicked, this, &FormBrunelix::copier);
+    connect(c_.Command1, &QPushButton::clicked, this, &FormBrunelix::miseajour);
     connect(c_.montant, &QLineEdit::textChanged, this, &FormBrunelix::recalcule);
     c_.montant->installEventFilter(this);
     c_.Label1->installEventFilter(this);
@@ -116,6 +119,8 @@ void FormBrunelix::charge()
         grille_->setCouleurCourante(QColor(255, 255, 192));
     }
     chargetaux();
+    if (verifiemaj(etat_.table, maj_))
+        chargetaux();
 }
 
 void FormBrunelix::affiche()
@@ -279,6 +284,13 @@ void FormBrunelix::apropos()
 {
     FrmTALVEN fenetre(this);
     fenetre.exec();
+    if (!fin::encours())
+        active();
+}
+
+void FormBrunelix::miseajour()
+{
+    maj_.exec();
     if (!fin::encours())
         active();
 }

@@ -10,9 +10,9 @@
 #include <QWidget>
 
 #include <array>
-#include <QWidget>
 
 struct EtatBrunelix;
+class Maj;
 class Grille;
 class Onglets;
 
@@ -20,7 +20,7 @@ class FormBrunelix : public QWidget
 {
     Q_OBJECT
 public:
-    FormBrunelix(EtatBrunelix &etat, const QString &lignecommande, QWidget *parent = nullptr);
+    FormBrunelix(EtatBrunelix &etat, Maj &maj, const QString &lignecommande, QWidget *parent = nullptr);
 
     void charge();   // chargement, avant le premier affichage
     void active();   // activation : premier affichage, retour d'une fenêtre du programme
@@ -49,9 +49,11 @@ private:
     void doubleclic();
     void copier();
     void apropos();
+    void miseajour();
     void ordretabulation();
 
     EtatBrunelix &etat_;
+    Maj &maj_;
     QString lignecommande_;
     ControlesPrincipaux c_;
     Grille *grille_;

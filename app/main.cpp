@@ -1,6 +1,7 @@
 #include "app/demarrage.h"
 #include "app/etat.h"
 #include "app/formbrunelix.h"
+#include "app/maj.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -21,7 +22,8 @@ int main(int argc, char *argv[])
     // Ligne de commande telle que reçue : les arguments joints par des blancs.
     const QStringList arguments = QApplication::arguments().mid(1);
     EtatBrunelix etat;
-    FormBrunelix fenetre(etat, arguments.join(u' '));
+    const std::unique_ptr<Maj> maj = chargeparametres(etat.table);
+    FormBrunelix fenetre(etat, *maj, arguments.join(u' '));
     fenetre.charge();
     fenetre.affiche();
     return app.exec();

@@ -2,6 +2,7 @@
 #include "app/demarrage.h"
 #include "app/etat.h"
 #include "app/formbrunelix.h"
+#include "app/maj.h"
 #include "calc/tableau.h"
 #include "calc/valeur.h"
 #include "rates/tabletaux.h"
@@ -60,7 +61,8 @@ void recalcule14(benchmark::State &etat)
 {
     Dossier d;
     EtatBrunelix e;
-    FormBrunelix f(e, d.dossier.path());
+    const auto maj = chargeparametres(e.table, d.dossier.path());
+    FormBrunelix f(e, *maj, d.dossier.path());
     f.charge();
     f.affiche();
     int i = 0;
@@ -80,7 +82,8 @@ void demarrage(benchmark::State &etat)
     Dossier d;
     for (auto _ : etat) {
         EtatBrunelix e;
-        FormBrunelix f(e, d.dossier.path());
+        const auto maj = chargeparametres(e.table, d.dossier.path());
+    FormBrunelix f(e, *maj, d.dossier.path());
         f.charge();
         f.affiche();
         benchmark::DoNotOptimize(f.grab());

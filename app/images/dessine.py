@@ -335,6 +335,51 @@ def logo():
     return t
 
 
+def iconemaj():
+    """Icône du dialogue de mise à jour : carré violet arrondi, flèche de téléchargement."""
+    t = Toile(32, 32)
+    t.peindre(rect_arrondi(0, 0, 32, 32, 7), (80, 0, 80, 255))
+    t.peindre(rect_arrondi(1, 1, 31, 31, 6),
+              degrade((168, 40, 168, 255), (112, 0, 112, 255), 1, 31))
+    blanc = (255, 255, 255, 255)
+    t.peindre(rect(13, 5, 19, 16), blanc)
+    t.peindre(poly([(7, 15), (25, 15), (16, 24)]), blanc)
+    t.peindre(rect(7, 25, 25, 27.5), (255, 255, 192, 255))
+    return t
+
+
+def majglobe():
+    """Globe terrestre et flèche descendante : la mise à jour par internet."""
+    t = Toile(29, 29)
+    cx, cy, r = 13, 14, 11.5
+    t.peindre(ellipse(cx, cy, r), (20, 60, 140, 255))
+    t.peindre(ellipse(cx, cy, r - 1), degrade((90, 170, 255, 255), (30, 90, 200, 255), 3, 25))
+    ligne = (200, 230, 255, 255)
+    interieur = ellipse(cx, cy, r - 1)
+    t.peindre((ellipse(cx, cy, 5, r - 1) - ellipse(cx, cy, 4, r - 2)) & interieur, ligne)
+    for y in (8, 14, 20):
+        t.peindre(rect(cx - r, y - 0.5, cx + r, y + 0.5) & interieur, ligne)
+    vert = (40, 170, 60, 255)
+    t.peindre(rect(21, 11, 25, 20), vert)
+    t.peindre(poly([(18, 19), (28, 19), (23, 27)]), vert)
+    return t
+
+
+def majok():
+    """Coche verte du bouton OK."""
+    t = Toile(20, 20)
+    t.peindre(trait(3, 10.5, 8, 15.5, 3.2, True) | trait(8, 15.5, 17, 4.5, 3.2, True), (30, 140, 45, 255))
+    return t
+
+
+def majannuler():
+    """Croix rouge du bouton Annuler."""
+    t = Toile(14, 14)
+    rouge = (200, 30, 30, 255)
+    t.peindre(trait(3, 3, 11, 11, 2.6, True) | trait(11, 3, 3, 11, 2.6, True), rouge)
+    return t
+
+
 IMAGES = {
     "icone.png": icone,
     "quitter.png": quitter,
@@ -342,6 +387,10 @@ IMAGES = {
     "copier.png": copier,
     "calculatrice.png": calculatrice,
     "logo.png": logo,
+    "iconemaj.png": iconemaj,
+    "majglobe.png": majglobe,
+    "majok.png": majok,
+    "majannuler.png": majannuler,
 }
 
 

@@ -83,7 +83,8 @@ TEST(RapportFatal, FichierIntrouvable)
             fermeboitemodale();
             QTemporaryDir vide;
             EtatBrunelix etat;
-            FormBrunelix f(etat, vide.path());
+            const auto maj = chargeparametres(etat.table, vide.path());
+            FormBrunelix f(etat, *maj, vide.path());
             f.charge(); // le dossier du programme des tests n'a pas de fichier des taux
             std::exit(0);
         },

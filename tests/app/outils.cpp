@@ -34,11 +34,17 @@ void ecrittaux(const QString &chemin, const QByteArray &contenu, int decalagesec
     }
 }
 
-FenetreEssai::FenetreEssai(const QByteArray &taux, QLocale regional)
+FenetreEssai::FenetreEssai(const QByteArray &taux, QLocale regional, const QByteArray &ini,
+                           const std::function<void(Maj &)> &prepare)
 {
     QLocale::setDefault(regional);
     ecrittaux(fichier(), taux);
-    fenetre = std::make_unique<FormBrunelix>(etat, dossier.path());
+    if (!ini.isEmpty())
+        ecrittaux(dossier.filePath(QStringLiteral("Brunelix.ini")), ini);
+    maj = chargeparametres(etat.table, dossier.path());
+    if (prepare)
+        prepare(*maj);
+    fenetre = std::make_unique<FormBrunelix>(etat, *maj, dossier.path());
     fenetre->charge();
     fenetre->affiche();
     QApplication::setActiveWindow(fenetre.get());

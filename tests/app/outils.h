@@ -4,6 +4,7 @@
 
 #include "app/etat.h"
 #include "app/formbrunelix.h"
+#include "app/maj.h"
 
 #include "tests/impression.h"
 
@@ -11,6 +12,7 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -24,7 +26,10 @@ void ecrittaux(const QString &chemin, const QByteArray &contenu, int decalagesec
 class FenetreEssai
 {
 public:
-    explicit FenetreEssai(const QByteArray &taux = tauxessai, QLocale regional = QLocale(QLocale::French, QLocale::France));
+    // ini : contenu de Brunelix.ini (vide : pas de fichier) ; prepare : réglage du
+    // dialogue (horloge, délai) avant le chargement.
+    explicit FenetreEssai(const QByteArray &taux = tauxessai, QLocale regional = QLocale(QLocale::French, QLocale::France),
+                          const QByteArray &ini = {}, const std::function<void(Maj &)> &prepare = {});
     ~FenetreEssai();
 
     FormBrunelix &f() { return *fenetre; }
@@ -42,6 +47,7 @@ public:
 
     QTemporaryDir dossier;
     EtatBrunelix etat;
+    std::unique_ptr<Maj> maj;
     std::unique_ptr<FormBrunelix> fenetre;
 };
 

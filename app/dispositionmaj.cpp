@@ -1,0 +1,122 @@
+#include "app/dispositionmaj.h"
+
+#include "app/disposition.h"
+#include "update/parametres.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace disposition;
+
+namespace {
+
+constexpr QRgb violet = qRgb(128, 0, 128);
+constexpr QRgb jaunepale = qRgb(255, 255, 192);
+constexpr QRgb gris = qRgb(192, 192, 192);
+constexpr QRgb rose = qRgb(255, 192, 255);
+
+constexpr Etiquette etiquettes[] = {
+    {"Label1", 120, 1020, 5115, 975,
+     "La mise à jour automatique utilise votre connexion internet pour télécharger le fichier des derniers "
+     "indices Insee : cette fonction s'active automatiquement au lancement de l'application lorsque la date "
+     "courante excède celle du dernier semestre connu.",
+     Retour | Surbrillance, 0},
+    {"Label2", 120, 2070, 795, 435, "Adresse FTP", Retour, jaunepale},
+};
+
+constexpr Trait traits[] = {{"Line1", 120, 5280, 660, jaunepale}};
+
+struct Bouton {
+    const char *nom;
+    int gauche, haut, largeur, hauteur;
+    const char *texte;
+    bool graphique; // fond gris
+};
+
+constexpr Bouton boutons[] = {
+    {"Boutonmanuel", 120, 120, 5175, 435, "Mise à jour manuelle", false},
+    {"Valider", 120, 2940, 1455, 375, "&Ok", true},
+    {"Annuler", 3840, 2940, 1455, 375, "&Annuler", true},
+};
+
+struct Case {
+    const char *nom;
+    int gauche, haut, largeur, hauteur;
+    const char *texte;
+    bool gras;
+};
+
+constexpr Case cases[] = {
+    {"CheckMaj", 120, 720, 4335, 255, "Activer la mise à jour automatique des taux", true},
+    {"Checkconnection", 120, 2520, 3015, 255, "Test automatique de la connexion", false},
+};
+
+struct Image {
+    const char *nom;
+    int gauche, haut, largeur, hauteur;
+    const char *fichier;
+};
+
+// Les images des boutons sont posées sur leur bord gauche, au-dessus d'eux.
+constexpr Image images[] = {
+    {"Image1", 4860, 720, 435, 435, "majglobe.png"},
+    {"Picture2", 180, 2970, 305, 305, "majok.png"},
+    {"Picture1", 3900, 3030, 210, 210, "majannuler.png"},
+};
+
+template <typename T> T *trouve(QWidget *parent, const char *nom)
+{
+    return parent->findChild<T *>(QString::fromUtf8(nom), Qt::FindDirectChildrenOnly);
+}
+
+} // namespace
+
+ControlesMaj construitmaj(QWidget *dialogue)
+{
+    ControlesMaj c{};
+    for (const Bouton &b : boutons) {
+        auto *w = new QPushButton(QString::fromUtf8(b.texte), dialogue);
+        place(w, b.gauche, b.haut, b.largeur, b.hauteur, b.nom);
+        if (b.graphique)
+            fond(w, QPalette::Button, gris);
+    }
+    for (const Case &k : cases) {
+        auto *w = new QCheckBox(QString::fromUtf8(k.texte), dialogue);
+        place(w, k.gauche, k.haut, k.largeur, k.hauteur, k.nom);
+        w->setAutoFillBackground(true);
+        fond(w, QPalette::Window, violet);
+        fond(w, QPalette::WindowText, jaunepale);
+        QFont f = w->font();
+        f.setBold(k.gras);
+        w->setFont(f);
+    }
+    creeetiquettes(dialogue, etiquettes);
+    creetraits(dialogue, traits);
+
+    auto *ftp = new QLineEdit(maj::adressedefaut(), dialogue);
+    place(ftp, 840, 2100, 4455, 285, "ftp");
+    fond(ftp, QPalette::Base, rose);
+
+    for (const Image &i : images) {
+        auto *w = new QLabel(dialogue);
+        place(w, i.gauche, i.haut, i.largeur, i.hauteur, i.nom);
+        w->setPixmap(QPixmap(QStringLiteral(":/images/") + QString::fromUtf8(i.fichier)));
+        w->setAlignment(Qt::AlignCenter);
+        w->raise();
+    }
+
+    c.Boutonmanuel = trouve<QPushButton>(dialogue, "Boutonmanuel");
+    c.Valider = trouve<QPushButton>(dialogue, "Valider");
+    c.Annuler = trouve<QPushButton>(dialogue, "Annuler");
+    c.CheckMaj = trouve<QCheckBox>(dialogue, "CheckMaj");
+    c.Checkconnection = trouve<QCheckBox>(dialogue, "Checkconnection");
+    c.ftp = ftp;
+    c.Label1 = trouve<QLabel>(dialogue, "Label1");
+    c.Label2 = trouve<QLabel>(dialogue, "Label2");
+    c.Image1 = trouve<QLabel>(dialogue, "Image1");
+    c.Picture1 = trouve<QLabel>(dialogue, "Picture1");
+    c.Picture2 = trouve<QLabel>(dialogue, "Picture2");
+    return c;
+}

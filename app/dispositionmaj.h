@@ -1,0 +1,18 @@
+#pragma once
+// Construction des contrôles du dialogue de mise à jour, à leur place (twips / 15).
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+struct ControlesMaj
+{
+    QPushButton *Boutonmanuel, *Valider, *Annuler;
+    QCheckBox *CheckMaj, *Checkconnection;
+    QLineEdit *ftp;
+    QLabel *Label1, *Label2, *Image1, *Picture1, *Picture2;
+};
+
+ControlesMaj construitmaj(QWidget *dialogue);

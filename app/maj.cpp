@@ -1,0 +1,94 @@
+#include "app/maj.h"
+
+#include "app/bureau.h"
+#include "app/disposition.h"
+#include "app/fin.h"
+#include "rates/tabletaux.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+
+Maj::Maj(const taux::TableTaux &table, const QString &dossier, QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      table_(table), dossier_(dossier)
+{
+    setWindowTitle(QStringLiteral("Mise à jour des taux de crédit gratuit"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/iconemaj.png")));
+    setFixedSize(disposition::twips(5385), disposition::twips(3390));
+    disposition::fond(this, QPalette::Window, qRgb(128, 0, 128));
+    setAutoFillBackground(true);
+
+    c_ = construitmaj(this);
+    // Ordre de tabulation ; étiquettes et images ne prennent pas le focus.
+    setTabOrder(c_.Boutonmanuel, c_.CheckMaj);
+    setTabOrder(c_.CheckMaj, c_.Annuler);
+    setTabOrder(c_.Annuler, c_.ftp);
+    setTabOrder(c_.ftp, c_.Checkconnection);
+    setTabOrder(c_.Checkconnection, c_.Valider);
+    // Entrée presse le bouton qui a le focus, sinon Valider ; Échap : Annuler (reject).
+    for (QPushButton *b : {c_.Boutonmanuel, c_.Valider, c_.Annuler})
+        b->setAutoDefault(true);
+    c_.Valider->setDefault(true);
+    c_.Boutonmanuel->setFocus();
+    c_.Picture1->installEventFilter(this);
+    c_.Picture2->installEventFilter(this);
+
+    connect(c_.Valider, &QPushButton::clicked, this, &Maj::valider);
+    connect(c_.Annuler, &QPushButton::clicked, this, &Maj::reject);
+    connect(c_.Boutonmanuel, &QPushButton::clicked, this, &Maj::manuelle);
+}
+
+QString Maj::cheminparametres() const
+{
+    return dossier_.isEmpty() ? maj::cheminparametres() : maj::cheminparametres(dossier_);
+}
+
+maj::Parametres Maj::parametres() const
+{
+    return {c_.ftp->text(), c_.Checkconnection->isChecked(), c_.CheckMaj->isChecked()};
+}
+
+void Maj::montreparametres(const maj::Parametres &p)
+{
+    c_.ftp->setText(p.adresse);
+    c_.Checkconnection->setChecked(p.checkconnection);
+    c_.CheckMaj->setChecked(p.checkmaj);
+}
+
+void Maj::valider()
+{
+    maj::ecritparametres(parametres(), cheminparametres());
+    accept();
+}
+
+void Maj::manuelle()
+{
+    bureau::editeur(bureau::chemincourt(table_.fichiertaux));
+    fin::immediate();
+}
+
+bool Maj::eventFilter(QObject *o, QEvent *e)
+{
+    if (e->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
+        if (o == c_.Picture2) {
+            c_.Valider->click();
+            return true;
+        }
+        if (o == c_.Picture1) {
+            c_.Annuler->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+std::unique_ptr<Maj> chargeparametres(const taux::TableTaux &table, const QString &dossier)
+{
+    auto m = std::make_unique<Maj>(table, dossier);
+    m->montreparametres(maj::litparametres(m->cheminparametres()));
+    return m;
+}
