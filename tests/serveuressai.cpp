@@ -1,0 +1,44 @@
+#include "tests/serveuressai.h"
+
+#include <QHostAddress>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this)), envois_(std::move(envois))
+{
+    serveur_->listen(QHostAddress::LocalHost, 0);
+    connect(serveur_, &QTcpServer::newConnection, this, [this] {
+        while (QTcpSocket *s = serveur_->nextPendingConnection()) {
+            connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+            connect(s, &QTcpSocket::readyRead, this, [this, s] {
+                if (!s->peek(1 << 16).contains("\r\n\r\n"))
+                    return;
+                s->readAll();
+                const Envoi e = envois_.at(qMin<qsizetype>(requetes, envois_.size() - 1));
+                ++requetes;
+                if (e.fin == Muet)
+                    return;
+                s->write(e.octets);
+                s->flush();
+                if (e.fin == Coupe)
+                    s->abort();
+                else
+                    s->disconnectFromHost();
+            });
+        }
+    });
+}
+
+ServeurEssai::~ServeurEssai() = default;
+
+QString ServeurEssai::adresse(const QString &chemin) const
+{
+    return QStringLiteral("http://127.0.0.1:%1%2").arg(serveur_->serverPort()).arg(chemin);
+}
+
+ServeurEssai::Envoi ServeurEssai::reponse(const QByteArray &corps, int statut)
+{
+    return {"HTTP/1.1 " + QByteArray::number(statut) + " X\r\nContent-Length: " + QByteArray::number(corps.size()) +
+                "\r\nConnection: close\r\n\r\n" + corps,
+            Ferme};
+}

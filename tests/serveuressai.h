@@ -1,0 +1,34 @@
+#pragma once
+// Serveur HTTP des essais, sur 127.0.0.1 (port choisi par le système), jamais ailleurs.
+// Chaque requête reçoit la réponse suivante de la liste (la dernière se répète).
+
+#include <QByteArray>
+#include <QList>
+#include <QObject>
+#include <QString>
+
+class QTcpServer;
+
+class ServeurEssai : public QObject
+{
+public:
+    enum Fin { Ferme, Muet, Coupe }; // fermeture normale, rien envoyé, coupure après envoi
+    struct Envoi
+    {
+        QByteArray octets;
+        Fin fin = Ferme;
+    };
+
+    explicit ServeurEssai(QList<Envoi> envois);
+    ~ServeurEssai() override;
+
+    QString adresse(const QString &chemin = QStringLiteral("/BRUNELIX.TXT")) const;
+    int requetes = 0;
+
+    // Réponse 200 (ou autre statut) portant ce corps.
+    static Envoi reponse(const QByteArray &corps, int statut = 200);
+
+private:
+    QTcpServer *serveur_;
+    QList<Envoi> envois_;
+};

@@ -1,0 +1,157 @@
+// Mise à jour automatique contre un serveur local : échéance, connexion, acceptation
+// du corps, remplacement entier ou fichier des taux intact à l'octet près.
+#include "update/acceptation.h"
+#include "update/verification.h"
+
+#include "tests/serveuressai.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Envoi = ServeurEssai::Envoi;
+
+const QByteArray ancien = "' ancien\r\n2S2001\t4.1\r\n1S2001\t4.2\r\n";
+const QByteArray neuf = "' neuf\r\n1S2030\t3.5\r\n2S2029\t3.6";
+
+enum Adresse { Serveur, Vide, Dossier, SousFichier };
+
+struct CasMaj
+{
+    const char *nom;
+    QString cle;
+    QDate aujourdhui;
+    QList<Envoi> envois;
+    bool remplace;
+    int requetes;        // requêtes reçues par le serveur
+    bool checkconnection = false;
+    bool connecte = true;
+    int tests = 0;       // appels du test de connexion
+    Adresse adresse = Serveur;
+    QByteArray attendu = neuf + "\r\n"; // contenu après remplacement
+    friend void PrintTo(const CasMaj &c, std::ostream *os) { *os << c.nom; }
+};
+
+class Verification : public ::testing::TestWithParam<CasMaj>
+{};
+
+TEST_P(Verification, RemplaceOuGardeIntact)
+{
+    const auto &c = GetParam();
+    QTemporaryDir d;
+    QString fichier = d.filePath(QStringLiteral("BRUNELIX.TXT"));
+    {
+        QFile f(fichier);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(ancien);
+    }
+    // « Impossible à écrire » même pour root : un chemin qui nomme un dossier, ou
+    // un fichier dont le dossier est un fichier ordinaire.
+    if (c.adresse == Dossier) {
+        fichier = d.filePath(QStringLiteral("dossier"));
+        ASSERT_TRUE(QDir(d.path()).mkdir(QStringLiteral("dossier")));
+    } else if (c.adresse == SousFichier) {
+        fichier += QStringLiteral("/BRUNELIX.TXT");
+    }
+    ServeurEssai serveur(c.envois);
+    int tests = 0;
+    int attentes = 0;
+    maj::Dependances dep;
+    dep.aujourdhui = [&] { return c.aujourdhui; };
+    dep.connexion = [&] { return ++tests, c.connecte; };
+    dep.delai = std::chrono::milliseconds(1500);
+    dep.attente = [&](bool debut) { attentes += debut ? 1 : -1; };
+    const maj::Demande demande{c.cle, c.adresse == Vide ? QString() : serveur.adresse(), c.checkconnection, fichier};
+
+    EXPECT_EQ(maj::verifiemaj(demande, dep), c.remplace);
+    EXPECT_EQ(serveur.requetes, c.requetes);
+    EXPECT_EQ(tests, c.tests);
+    EXPECT_EQ(attentes, 0);
+    QFile f(d.filePath(QStringLiteral("BRUNELIX.TXT")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), c.remplace ? c.attendu : ancien);
+    EXPECT_EQ(QDir(d.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // aucun fichier temporaire laissé
+}
+
+const QDate juillet2001(2001, 7, 1);
+const Envoi ok = ServeurEssai::reponse(neuf);
+
+QByteArray enorme()
+{
+    return "HTTP/1.1 200 OK\r\nContent-Length: 5242880\r\n\r\n" + neuf + "\r\n" + QByteArray(5 * 1024 * 1024, '\'');
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, Verification,
+    ::testing::Values(
+        CasMaj{"cle_1S2001_veille", "1S2001", QDate(2001, 6, 30), {ok}, false, 0},
+        CasMaj{"cle_1S2001_le_jour", "1S2001", juillet2001, {ok}, true, 1},
+        CasMaj{"cle_2S2001_veille", "2S2001", QDate(2001, 12, 31), {ok}, false, 0},
+        CasMaj{"cle_2S2001_le_jour", "2S2001", QDate(2002, 1, 1), {ok}, true, 1},
+        CasMaj{"cle_premier_autre", "3S2001", QDate(1950, 1, 1), {ok}, true, 1},
+        CasMaj{"cle_annee_illisible", "1Sabcd", QDate(1950, 1, 1), {ok}, true, 1},
+        CasMaj{"cle_vide", "", juillet2001, {ok}, false, 0, true, true, 0},
+        CasMaj{"connexion_testee", "1S2001", juillet2001, {ok}, true, 1, true, true, 1},
+        CasMaj{"sans_connexion", "1S2001", juillet2001, {ok}, false, 0, true, false, 1},
+        CasMaj{"adresse_vide_apres_le_test", "1S2001", juillet2001, {ok}, false, 0, true, true, 1, Vide},
+        CasMaj{"not_found_au_milieu", "1S2001", juillet2001,
+               {ServeurEssai::reponse("1S2030\t3.5\r\n' Not Found\r\n")}, false, 1},
+        CasMaj{"not_found_minuscules", "1S2001", juillet2001,
+               {ServeurEssai::reponse("1S2030\t3.5\r\n' not found")}, true, 1, false, true, 0, Serveur,
+               "1S2030\t3.5\r\n' not found\r\n"},
+        CasMaj{"corps_fini_par_crlf", "1S2001", juillet2001, {ServeurEssai::reponse(neuf + "\r\n")}, true, 1, false,
+               true, 0, Serveur, neuf + "\r\n\r\n"},
+        CasMaj{"redirection_http", "1S2001", juillet2001,
+               {{"HTTP/1.1 302 Found\r\nLocation: /autre\r\nContent-Length: 0\r\n\r\n"}, ok}, true, 2},
+        CasMaj{"serveur_muet", "1S2001", juillet2001, {{"", ServeurEssai::Muet}}, false, 1},
+        CasMaj{"corps_5_mio", "1S2001", juillet2001, {{enorme()}}, false, 1},
+        CasMaj{"page_404", "1S2001", juillet2001, {ServeurEssai::reponse(neuf, 404)}, false, 1},
+        CasMaj{"page_500", "1S2001", juillet2001, {ServeurEssai::reponse(neuf, 500)}, false, 1},
+        CasMaj{"pas_un_fichier_des_taux", "1S2001", juillet2001, {ServeurEssai::reponse("<html>erreur</html>")},
+               false, 1},
+        CasMaj{"guillemet_non_ferme", "1S2001", juillet2001, {ServeurEssai::reponse("\"1S2030\t3.5\r\n")}, false, 1},
+        CasMaj{"coupure_en_plein_corps", "1S2001", juillet2001,
+               {{"HTTP/1.1 200 OK\r\nContent-Length: 400\r\n\r\n" + neuf + "\r\n", ServeurEssai::Coupe}}, false, 1},
+        CasMaj{"redirection_ftp", "1S2001", juillet2001,
+               {{"HTTP/1.1 302 Found\r\nLocation: ftp://127.0.0.1/BRUNELIX.TXT\r\nContent-Length: 0\r\n\r\n"}}, false,
+               1},
+        CasMaj{"chemin_qui_nomme_un_dossier", "1S2001", juillet2001, {ok}, false, 1, false, true, 0, Dossier},
+        CasMaj{"dossier_qui_est_un_fichier", "1S2001", juillet2001, {ok}, false, 1, false, true, 0, SousFichier}),
+    [](const auto &info) { return std::string(info.param.nom); });
+
+// Adresses refusées sans requête : autre schéma que http(s).
+TEST(Verification, SchemasRefuses)
+{
+    ServeurEssai serveur({ok});
+    const QString adresses[] = {serveur.adresse().replace(QStringLiteral("http:"), QStringLiteral("ftp:")),
+                                serveur.adresse().replace(QStringLiteral("http:"), QStringLiteral("file:")),
+                                QStringLiteral("pas une adresse")};
+    for (const QString &a : adresses) {
+        maj::Dependances dep;
+        dep.aujourdhui = [] { return juillet2001; };
+        EXPECT_FALSE(maj::verifiemaj({QStringLiteral("1S2001"), a, false, QStringLiteral("/nulle/part")}, dep)) << a.toStdString();
+    }
+    EXPECT_EQ(serveur.requetes, 0);
+}
+
+// Acceptation d'un corps, telle que les cibles de fuzzing l'appellent.
+TEST(Acceptation, StatutTailleEtChargement)
+{
+    const struct
+    {
+        int statut;
+        QByteArray corps;
+        bool accepte;
+    } cas[] = {{200, neuf, true},           {204, neuf, true},    {199, neuf, false},
+               {300, neuf, false},          {200, "", false},     {200, "' commentaire", false},
+               {200, "1S99999\t3", false},  {200, neuf + QByteArray(maj::taillemaxcorps - neuf.size(), '\''), true},
+               {200, neuf + QByteArray(maj::taillemaxcorps - neuf.size() + 1, '\''), false}};
+    for (const auto &c : cas)
+        EXPECT_EQ(maj::acceptecorps(c.statut, c.corps), c.accepte) << c.statut << " " << c.corps.left(40).constData();
+}
+
+} // namespace
