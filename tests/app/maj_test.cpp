@@ -1,0 +1,209 @@
+// Dialogue de mise à jour par ses vrais contrôles : focus, Entrée, Échap, images,
+// enregistrement ; mise à jour manuelle ; mise à jour automatique au chargement.
+#include "outils.h"
+
+#include "app/fin.h"
+#include "tests/serveuressai.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+
+namespace {
+
+const QByteArray iniancien = "[FTP]\nADRESS=http://127.0.0.1/vieux\nCHECKCONNECTION=1\nCHECKMAJ=0\n";
+
+QByteArray litfichier(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
+}
+
+// Clique sur Command1 et joue le geste dans le dialogue modal ; revient quand il est caché.
+void ouvre(FenetreEssai &e, const std::function<void(Maj &)> &geste)
+{
+    QTimer::singleShot(0, e.maj.get(), [&] {
+        QApplication::setActiveWindow(e.maj.get());
+        if (!QTest::qWaitForWindowActive(e.maj.get()))
+            ADD_FAILURE() << "dialogue non montré";
+        geste(*e.maj);
+        if (e.maj->isVisible()) {
+            ADD_FAILURE() << "dialogue resté ouvert";
+            e.maj->reject();
+        }
+    });
+    QTest::mouseClick(e.c().Command1, Qt::LeftButton);
+}
+
+struct CasFermeture
+{
+    const char *nom;
+    std::function<void(Maj &)> geste;
+    bool enregistre;
+    friend void PrintTo(const CasFermeture &c, std::ostream *os) { *os << c.nom; }
+};
+
+class Fermeture : public ::testing::TestWithParam<CasFermeture>
+{};
+
+TEST_P(Fermeture, EnregistreOuGarde)
+{
+    const auto &c = GetParam();
+    FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), iniancien);
+    const QString ini = e.dossier.filePath(QStringLiteral("Brunelix.ini"));
+    ouvre(e, [&](Maj &m) {
+        QLineEdit *ftp = m.controles().ftp;
+        ftp->setFocus();
+        ftp->selectAll();
+        QTest::keyClicks(ftp, "http://127.0.0.1/neuf");
+        QTest::mouseClick(m.controles().CheckMaj, Qt::LeftButton);
+        // Le fichier des taux change : le retour à la fenêtre est une activation.
+        ecrittaux(e.fichier(), "1S2030\t5.5\r\n", 5);
+        c.geste(m);
+    });
+    EXPECT_FALSE(e.maj->isVisible());
+    EXPECT_EQ(e.c().listeannee->currentText(), QStringLiteral("2030"));
+    EXPECT_EQ(e.maj->controles().ftp->text(), QStringLiteral("http://127.0.0.1/neuf"));
+    EXPECT_EQ(litfichier(ini), c.enregistre ? "[FTP]\nADRESS=http://127.0.0.1/neuf\nCHECKCONNECTION=1\nCHECKMAJ=1\n"
+                                            : iniancien);
+    // Rouvert : les contrôles montrent ce qui a été tapé.
+    ouvre(e, [](Maj &m) {
+        EXPECT_EQ(m.controles().ftp->text(), QStringLiteral("http://127.0.0.1/neuf"));
+        m.reject();
+    });
+}
+
+void clic(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, Fermeture,
+    ::testing::Values(
+        CasFermeture{"bouton_ok", [](Maj &m) { clic(m.controles().Valider); }, true},
+        CasFermeture{"image_ok", [](Maj &m) { clic(m.controles().Picture2); }, true},
+        CasFermeture{"entree_dans_l_adresse", [](Maj &m) { QTest::keyClick(m.controles().ftp, Qt::Key_Return); }, true},
+        CasFermeture{"entree_sur_ok",
+                     [](Maj &m) {
+                         m.controles().Valider->setFocus();
+                         QTest::keyClick(m.controles().Valider, Qt::Key_Return);
+                     },
+                     true},
+        CasFermeture{"bouton_annuler", [](Maj &m) { clic(m.controles().Annuler); }, false},
+        CasFermeture{"image_annuler", [](Maj &m) { clic(m.controles().Picture1); }, false},
+        CasFermeture{"echap", [](Maj &m) { QTest::keyClick(m.controles().ftp, Qt::Key_Escape); }, false},
+        CasFermeture{"barre_de_titre", [](Maj &m) { m.close(); }, false}),
+    [](const auto &info) { return std::string(info.param.nom); });
+
+TEST(Dialogue, FocusEtOrdreDeTabulation)
+{
+    FenetreEssai e;
+    ouvre(e, [](Maj &m) {
+        const ControlesMaj &c = m.controles();
+        const QList<QWidget *> attendu = {c.CheckMaj, c.Annuler, c.ftp, c.Checkconnection, c.Valider, c.Boutonmanuel};
+        EXPECT_EQ(QApplication::focusWidget(), c.Boutonmanuel);
+        for (QWidget *w : attendu) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            EXPECT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
+        }
+        m.reject();
+    });
+}
+
+// Faux éditeur « gedit » : chaque lancement ajoute ses arguments au journal, puis attend.
+struct FauxEditeur
+{
+    QTemporaryDir dossier;
+    QString journal = dossier.filePath(QStringLiteral("journal"));
+    FauxEditeur()
+    {
+        QFile script(dossier.filePath(QStringLiteral("gedit")));
+        script.open(QIODevice::WriteOnly);
+        script.write("#!/bin/sh\necho $$ >> '" + journal.toUtf8() + ".pid'\necho \"lancé : $*\" >> '" +
+                     journal.toUtf8() + "'\nwhile :; do /bin/sleep 1; done\n");
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("PATH", dossier.path().toUtf8());
+        // Aucun éditeur par défaut déclaré par le bureau.
+        for (const char *v : {"XDG_CONFIG_HOME", "XDG_CONFIG_DIRS", "XDG_DATA_HOME", "XDG_DATA_DIRS"})
+            qputenv(v, dossier.path().toUtf8());
+    }
+};
+
+// Dans un processus fils : Entrée sur Boutonmanuel (focus initial), puis ce qui reste.
+void manuelle(bool dejaouvert)
+{
+    FauxEditeur faux;
+    if (dejaouvert) {
+        QProcess::startDetached(faux.dossier.filePath(QStringLiteral("gedit")), {QStringLiteral("autre.txt")});
+        if (!QTest::qWaitFor([&] { return QFile::exists(faux.journal); }, 5000))
+            std::fprintf(stderr, "faux éditeur pas lancé\n");
+    }
+    FenetreEssai e;
+    const QString ini = e.dossier.filePath(QStringLiteral("Brunelix.ini"));
+    QTimer::singleShot(0, e.c().Command1, [&] {
+        QTimer::singleShot(0, e.maj.get(), [&] {
+            QApplication::setActiveWindow(e.maj.get());
+            if (!QTest::qWaitForWindowActive(e.maj.get()))
+                std::fprintf(stderr, "dialogue non montré\n");
+            ecrittaux(e.fichier(), "1S2030\t5.5\r\n", 5);
+            QTest::keyClick(e.maj->controles().ftp, u'x');
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        });
+        QTest::mouseClick(e.c().Command1, Qt::LeftButton);
+    });
+    const int code = QApplication::exec();
+    QTest::qWait(200); // le faux éditeur écrit son journal
+    std::fprintf(stderr, "sortie %d, fin %d, années %d, réglages %s, %sfin du journal\n", code, fin::encours(),
+                 static_cast<int>(e.c().listeannee->count()), QFile::exists(ini) ? "écrits" : "absents",
+                 litfichier(faux.journal).replace('\n', " | ").constData());
+    std::fflush(stderr);
+    for (const QByteArray &pid : litfichier(faux.journal + QStringLiteral(".pid")).split('\n'))
+        if (pid.toInt() > 0)
+            ::kill(pid.toInt(), SIGKILL);
+    std::_Exit(code);
+}
+
+TEST(Manuelle, EditeurLanceOuReleveEtFin)
+{
+    // Lancé sur le fichier des taux ; déjà ouvert : rien de lancé. Pas d'activation
+    // (le fichier changé n'est pas relu), rien d'enregistré.
+    EXPECT_EXIT(manuelle(false), ::testing::ExitedWithCode(0),
+                "sortie 0, fin 1, années 3, réglages absents, lancé : /[^ ]*/BRUNELIX.TXT \\| fin du journal");
+    EXPECT_EXIT(manuelle(true), ::testing::ExitedWithCode(0),
+                "sortie 0, fin 1, années 3, réglages absents, lancé : autre.txt \\| fin du journal");
+}
+
+// Démarrage avec la mise à jour due : le fichier téléchargé est écrit et chargé avant
+// l'affichage, et l'activation qui suit ne le relit pas.
+TEST(Automatique, TelechargeEtChargeAvantAffichage)
+{
+    SansModale sans;
+    ServeurEssai serveur({ServeurEssai::reponse("1S2030\t5.5\r\n2S2029\t5.25")});
+    const QByteArray ini = "[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\nCHECKCONNECTION=0\nCHECKMAJ=1\n";
+    FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), ini, [](Maj &m) {
+        m.dependances.aujourdhui = [] { return QDate(2011, 1, 1); };
+    });
+    EXPECT_EQ(serveur.requetes, 1);
+    EXPECT_EQ(e.maj->Inet, serveur.adresse());
+    EXPECT_EQ(litfichier(e.fichier()), "1S2030\t5.5\r\n2S2029\t5.25\r\n");
+    EXPECT_EQ(e.c().listeannee->count(), 2);
+    EXPECT_EQ(e.etat.table.datefichiertaux, taux::datefichier(e.fichier()));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    // Décoché : aucune requête.
+    FenetreEssai sansmaj(tauxessai, QLocale(QLocale::French, QLocale::France), "[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\n");
+    EXPECT_EQ(serveur.requetes, 1);
+}
+
+} // namespace
