@@ -6,6 +6,7 @@
 #include "calc/tableau.h"
 #include "calc/valeur.h"
 #include "rates/tabletaux.h"
+#include "tests/serveuressai.h"
 
 #include <QApplication>
 #include <QFile>
@@ -90,6 +91,38 @@ void demarrage(benchmark::State &etat)
     }
 }
 BENCHMARK(demarrage)->Unit(benchmark::kMillisecond);
+
+// Démarrage avec la mise à jour due et un serveur local qui répond aussitôt : la
+// vérification, le téléchargement, le remplacement et le second chargement en plus.
+// Argument 1 : test de la connexion avant le téléchargement.
+void demarragemaj(benchmark::State &etat)
+{
+    Dossier d;
+    ServeurEssai serveur({ServeurEssai::reponse(fichier101())});
+    const QString fichier = d.dossier.filePath(QStringLiteral("BRUNELIX.TXT"));
+    QFile ini(d.dossier.filePath(QStringLiteral("Brunelix.ini")));
+    ini.open(QIODevice::WriteOnly);
+    ini.write("[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\nCHECKCONNECTION=" +
+              QByteArray::number(etat.range(0)) + "\nCHECKMAJ=1\n");
+    ini.close();
+    for (auto _ : etat) {
+        etat.PauseTiming();
+        QFile f(fichier);
+        f.open(QIODevice::WriteOnly);
+        f.write("2S2001\t4.5\r\n"); // échu depuis longtemps
+        f.close();
+        etat.ResumeTiming();
+        EtatBrunelix e;
+        const auto maj = chargeparametres(e.table, d.dossier.path());
+        FormBrunelix fenetre(e, *maj, d.dossier.path());
+        fenetre.charge();
+        fenetre.affiche();
+        benchmark::DoNotOptimize(fenetre.grab());
+    }
+    if (serveur.requetes != static_cast<int>(etat.iterations()))
+        etat.SkipWithError("mise à jour non faite");
+}
+BENCHMARK(demarragemaj)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 void chargetaux101(benchmark::State &etat)
 {

@@ -7,7 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QProcess>
+
 #include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -61,6 +64,48 @@ TEST(Calculatrice, LanceeUneSeuleFois)
     QTest::mouseClick(e.c().calculatrice, Qt::LeftButton);
     QTest::qWait(300);
     EXPECT_EQ(faux.lancements(), 1);
+}
+
+// Une calculatrice déjà ouverte, quelle qu'elle soit dans la liste, empêche d'en lancer
+// une autre ; celle d'un autre utilisateur ne compte pas.
+TEST(Calculatrice, OuverteAilleurs)
+{
+    const struct
+    {
+        const char *nom;
+        const char *ouverte;
+        bool autreutilisateur;
+        int lancements;
+    } cas[] = {{"kcalc_ouverte", "kcalc", false, 0}, {"xcalc_d_un_autre", "xcalc", true, 1}};
+    for (const auto &c : cas) {
+        if (c.autreutilisateur && ::getuid() != 0)
+            continue; // changer d'utilisateur demande root
+        FausseCalculatrice faux;
+        // Copie lisible par tous, lancée hors de PATH sous le nom de la calculatrice ouverte.
+        QTemporaryDir public_;
+        QFile::setPermissions(public_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
+                                                  QFile::ExeOther);
+        const QString copie = public_.filePath(QString::fromUtf8(c.ouverte));
+        ASSERT_TRUE(QFile::copy(faux.dossier.filePath(QStringLiteral("xcalc")), copie));
+        QFile::setPermissions(copie, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
+        qint64 pid = 0;
+        if (c.autreutilisateur)
+            ASSERT_TRUE(QProcess::startDetached(QStringLiteral("/usr/bin/setpriv"),
+                                                {QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                                 QStringLiteral("--clear-groups"), copie},
+                                                QString(), &pid));
+        else
+            ASSERT_TRUE(QProcess::startDetached(copie, {}, QString(), &pid));
+        QTest::qWait(300);
+        {
+            FenetreEssai e;
+            QTest::mouseClick(e.c().calculatrice, Qt::LeftButton);
+            QTest::qWait(500);
+        }
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
+        // Le journal est écrit par la copie ouverte et par chaque lancement.
+        EXPECT_EQ(faux.lancements() - (c.autreutilisateur ? 0 : 1), c.lancements) << c.nom;
+    }
 }
 
 TEST(Calculatrice, AbsenteSansEffet)

@@ -141,10 +141,15 @@ struct FauxEditeur
 };
 
 // Dans un processus fils : Entrée sur Boutonmanuel (focus initial), puis ce qui reste.
-void manuelle(bool dejaouvert)
+enum Editeur { Absent, Ferme, DejaOuvert };
+
+void manuelle(Editeur editeur)
 {
     FauxEditeur faux;
-    if (dejaouvert) {
+    QTemporaryDir vide;
+    if (editeur == Absent)
+        qputenv("PATH", vide.path().toUtf8());
+    if (editeur == DejaOuvert) {
         QProcess::startDetached(faux.dossier.filePath(QStringLiteral("gedit")), {QStringLiteral("autre.txt")});
         if (!QTest::qWaitFor([&] { return QFile::exists(faux.journal); }, 5000))
             std::fprintf(stderr, "faux éditeur pas lancé\n");
@@ -178,10 +183,13 @@ TEST(Manuelle, EditeurLanceOuReleveEtFin)
 {
     // Lancé sur le fichier des taux ; déjà ouvert : rien de lancé. Pas d'activation
     // (le fichier changé n'est pas relu), rien d'enregistré.
-    EXPECT_EXIT(manuelle(false), ::testing::ExitedWithCode(0),
+    EXPECT_EXIT(manuelle(Ferme), ::testing::ExitedWithCode(0),
                 "sortie 0, fin 1, années 3, réglages absents, lancé : /[^ ]*/BRUNELIX.TXT \\| fin du journal");
-    EXPECT_EXIT(manuelle(true), ::testing::ExitedWithCode(0),
+    EXPECT_EXIT(manuelle(DejaOuvert), ::testing::ExitedWithCode(0),
                 "sortie 0, fin 1, années 3, réglages absents, lancé : autre.txt \\| fin du journal");
+    // Sans éditeur, le programme finit quand même.
+    EXPECT_EXIT(manuelle(Absent), ::testing::ExitedWithCode(0),
+                "sortie 0, fin 1, années 3, réglages absents, \\(absent\\)fin du journal");
 }
 
 // Démarrage avec la mise à jour due : le fichier téléchargé est écrit et chargé avant
