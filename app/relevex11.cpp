@@ -19,17 +19,26 @@ struct Libere
 };
 template <typename T> using Reponse = std::unique_ptr<T, Libere>;
 
+// Une fenêtre peut disparaître entre deux requêtes : l'erreur est lue et jetée ici
+// plutôt que de finir dans la file d'événements de Qt.
+struct Erreur
+{
+    xcb_generic_error_t *e = nullptr;
+    ~Erreur() { std::free(e); }
+    operator xcb_generic_error_t **() { return &e; }
+};
+
 xcb_atom_t atome(xcb_connection_t *c, const char *nom)
 {
     const Reponse<xcb_intern_atom_reply_t> r(
-        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(nom)), nom), nullptr));
+        xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(nom)), nom), Erreur()));
     return r ? r->atom : static_cast<xcb_atom_t>(XCB_ATOM_NONE);
 }
 
 QByteArray propriete(xcb_connection_t *c, xcb_window_t w, xcb_atom_t nom, xcb_atom_t type)
 {
     const Reponse<xcb_get_property_reply_t> r(
-        xcb_get_property_reply(c, xcb_get_property(c, 0, w, nom, type, 0, 4096), nullptr));
+        xcb_get_property_reply(c, xcb_get_property(c, 0, w, nom, type, 0, 4096), Erreur()));
     if (!r)
         return {};
     return QByteArray(static_cast<const char *>(xcb_get_property_value(r.get())),
@@ -39,7 +48,7 @@ QByteArray propriete(xcb_connection_t *c, xcb_window_t w, xcb_atom_t nom, xcb_at
 QList<xcb_window_t> enfants(xcb_connection_t *c, xcb_window_t w)
 {
     QList<xcb_window_t> l;
-    const Reponse<xcb_query_tree_reply_t> r(xcb_query_tree_reply(c, xcb_query_tree(c, w), nullptr));
+    const Reponse<xcb_query_tree_reply_t> r(xcb_query_tree_reply(c, xcb_query_tree(c, w), Erreur()));
     if (r) {
         const xcb_window_t *e = xcb_query_tree_children(r.get());
         l = QList<xcb_window_t>(e, e + xcb_query_tree_children_length(r.get()));
@@ -51,7 +60,7 @@ QList<xcb_window_t> enfants(xcb_connection_t *c, xcb_window_t w)
 bool visible(xcb_connection_t *c, xcb_window_t w)
 {
     const Reponse<xcb_get_window_attributes_reply_t> r(
-        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), nullptr));
+        xcb_get_window_attributes_reply(c, xcb_get_window_attributes(c, w), Erreur()));
     return r && r->map_state == XCB_MAP_STATE_VIEWABLE && !r->override_redirect;
 }
 
