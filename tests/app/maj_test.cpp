@@ -168,7 +168,11 @@ void manuelle(Editeur editeur)
         QTest::mouseClick(e.c().Command1, Qt::LeftButton);
     });
     const int code = QApplication::exec();
-    QTest::qWait(200); // le faux éditeur écrit son journal
+    // Le faux éditeur écrit son journal ; un lancement de trop aurait le temps de s'y ajouter.
+    const int lignes = editeur == Absent ? 0 : 1;
+    if (!QTest::qWaitFor([&] { return litfichier(faux.journal).count('\n') >= lignes; }, 5000))
+        std::fprintf(stderr, "journal incomplet\n");
+    QTest::qWait(200);
     std::fprintf(stderr, "sortie %d, fin %d, années %d, réglages %s, %sfin du journal\n", code, fin::encours(),
                  static_cast<int>(e.c().listeannee->count()), QFile::exists(ini) ? "écrits" : "absents",
                  litfichier(faux.journal).replace('\n', " | ").constData());

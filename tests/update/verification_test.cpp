@@ -18,7 +18,7 @@ using Envoi = ServeurEssai::Envoi;
 const QByteArray ancien = "' ancien\r\n2S2001\t4.1\r\n1S2001\t4.2\r\n";
 const QByteArray neuf = "' neuf\r\n1S2030\t3.5\r\n2S2029\t3.6";
 
-enum Adresse { Serveur, Vide, Dossier, SousFichier };
+enum Adresse { Serveur, Vide, Dossier, SousFichier, Ftp, Fichier };
 
 struct CasMaj
 {
@@ -65,7 +65,10 @@ TEST_P(Verification, RemplaceOuGardeIntact)
     dep.connexion = [&] { return ++tests, c.connecte; };
     dep.delai = std::chrono::milliseconds(1500);
     dep.attente = [&](bool debut) { attentes += debut ? 1 : -1; };
-    const maj::Demande demande{c.cle, c.adresse == Vide ? QString() : serveur.adresse(), c.checkconnection, fichier};
+    QString adresse = c.adresse == Vide ? QString() : serveur.adresse();
+    if (c.adresse == Ftp || c.adresse == Fichier) // schémas refusés sans requête
+        adresse.replace(QStringLiteral("http:"), c.adresse == Ftp ? QStringLiteral("ftp:") : QStringLiteral("file:"));
+    const maj::Demande demande{c.cle, adresse, c.checkconnection, fichier};
 
     EXPECT_EQ(maj::verifiemaj(demande, dep), c.remplace);
     EXPECT_EQ(serveur.requetes, c.requetes);
@@ -120,23 +123,10 @@ INSTANTIATE_TEST_SUITE_P(
                {{"HTTP/1.1 302 Found\r\nLocation: ftp://127.0.0.1/BRUNELIX.TXT\r\nContent-Length: 0\r\n\r\n"}}, false,
                1},
         CasMaj{"chemin_qui_nomme_un_dossier", "1S2001", juillet2001, {ok}, false, 1, false, true, 0, Dossier},
-        CasMaj{"dossier_qui_est_un_fichier", "1S2001", juillet2001, {ok}, false, 1, false, true, 0, SousFichier}),
+        CasMaj{"dossier_qui_est_un_fichier", "1S2001", juillet2001, {ok}, false, 1, false, true, 0, SousFichier},
+        CasMaj{"adresse_ftp", "1S2001", juillet2001, {ok}, false, 0, false, true, 0, Ftp},
+        CasMaj{"adresse_file", "1S2001", juillet2001, {ok}, false, 0, false, true, 0, Fichier}),
     [](const auto &info) { return std::string(info.param.nom); });
-
-// Adresses refusées sans requête : autre schéma que http(s).
-TEST(Verification, SchemasRefuses)
-{
-    ServeurEssai serveur({ok});
-    const QString adresses[] = {serveur.adresse().replace(QStringLiteral("http:"), QStringLiteral("ftp:")),
-                                serveur.adresse().replace(QStringLiteral("http:"), QStringLiteral("file:")),
-                                QStringLiteral("pas une adresse")};
-    for (const QString &a : adresses) {
-        maj::Dependances dep;
-        dep.aujourdhui = [] { return juillet2001; };
-        EXPECT_FALSE(maj::verifiemaj({QStringLiteral("1S2001"), a, false, QStringLiteral("/nulle/part")}, dep)) << a.toStdString();
-    }
-    EXPECT_EQ(serveur.requetes, 0);
-}
 
 // Acceptation d'un corps, telle que les cibles de fuzzing l'appellent.
 TEST(Acceptation, StatutTailleEtChargement)
