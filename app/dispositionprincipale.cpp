@@ -117,10 +117,9 @@ QTableWidget *creegrille(QWidget *parent)
     g->verticalHeader()->setFixedWidth(36);
     g->horizontalHeader()->setFixedHeight(16);
     g->setColumnWidth(0, 84);
-    g->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: rgb(192, 192, 192); }"));
-    QPalette p = g->palette();
-    p.setColor(QPalette::Base, QColor(128, 128, 128));
-    g->setPalette(p);
+    // Au-delà des dernières cellules, le fond gris de la table ; les cellules ont le leur.
+    g->setStyleSheet(
+        QStringLiteral("QTableWidget { gridline-color: rgb(192, 192, 192); background-color: rgb(128, 128, 128); }"));
     return g;
 }
 

@@ -2,11 +2,13 @@
 #include "outils.h"
 
 #include "app/fond.h"
+#include "app/grille.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -107,6 +109,33 @@ TEST(Disposition, TextesDeLAide)
     }
     EXPECT_EQ(e.c().onglets->tabText(0), QStringLiteral(" Calcul  "));
     EXPECT_EQ(e.c().onglets->tabText(2), QStringLiteral(" Détail  "));
+}
+
+// Couleurs telles qu'affichées, et en-têtes des colonnes recréées après un taux négatif.
+TEST(Disposition, GrilleAffichee)
+{
+    FenetreEssai e("1S2011\t3.47\r\n2S2010\t-0.5\r\n");
+    QTableWidget *g = e.c().grille;
+    const QImage image = g->grab().toImage();
+    const auto couleur = [&](int ligne, int colonne) {
+        const QRect r = g->visualRect(g->model()->index(ligne - 1, colonne - 1));
+        return QColor(image.pixel(g->viewport()->mapTo(g, r.topLeft() + QPoint(3, 3))));
+    };
+    EXPECT_EQ(couleur(1, 1), QColor(255, 255, 192));
+    EXPECT_EQ(couleur(12, 1), QColor(255, 255, 192));
+    EXPECT_EQ(couleur(1, 2), QColor(Qt::white));
+    const QRect derniere = g->visualRect(g->model()->index(0, 3));
+    const QPoint audela = g->viewport()->mapTo(g, QPoint(derniere.right() + 10, derniere.center().y()));
+    EXPECT_EQ(QColor(image.pixel(audela)), QColor(128, 128, 128));
+
+    e.choisitannee(QStringLiteral("2010"));
+    ASSERT_EQ(e.f().grille().colonnes(), 1);
+    e.choisitannee(QStringLiteral("2011"));
+    ASSERT_EQ(e.f().grille().colonnes(), 5);
+    QStringList entetes;
+    for (int c = 0; c < g->columnCount(); ++c)
+        entetes << g->model()->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(entetes, (QStringList{"", "1", "2", "3"}));
 }
 
 TEST(Disposition, DegradeDuFond)
