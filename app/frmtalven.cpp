@@ -3,6 +3,7 @@
 #include "app/disposition.h"
 
 #include <QDate>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 
@@ -45,4 +46,11 @@ QString FrmTALVEN::texte()
         QStringLiteral("© %1 TALVEN").arg(QDate::currentDate().year()),
     };
     return lignes.join(u'\n');
+}
+
+void FrmTALVEN::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(e);
 }

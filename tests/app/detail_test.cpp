@@ -34,6 +34,8 @@ void allerretourapropos(FenetreEssai &e, QStringList *lignes = nullptr)
         if (lignes)
             *lignes = f->findChild<QLabel *>(QStringLiteral("LabelTalven"))->text().split(u'\n');
         EXPECT_EQ(f->windowTitle(), QStringLiteral("TALVEN"));
+        QTest::keyClick(f, Qt::Key_Escape); // seule la fermeture du gestionnaire de fenêtres la ferme
+        EXPECT_TRUE(f->isVisible());
         f->close();
     });
     QTest::mouseClick(e.c().Label1, Qt::LeftButton);
