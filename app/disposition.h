@@ -44,7 +44,8 @@ void creeetiquettes(QWidget *parent, std::span<const Etiquette> table);
 QLabel *creeetiquette(QWidget *parent, const Etiquette &e);
 void creetraits(QWidget *parent, std::span<const Trait> table);
 
-// Écrit le texte ; s'il déborde de la boîte, la police est réduite jusqu'à ce qu'il tienne.
+// Écrit le texte ; s'il déborde de la boîte, la face étroite de la famille est prise,
+// puis la police est réduite jusqu'à ce qu'il tienne.
 void ajustetexte(QLabel *etiquette, const QString &texte);
 
 } // namespace disposition
