@@ -29,6 +29,15 @@ constexpr Etiquette etiquettes[] = {
     {"nover", 60, 4560, 1215, 195, "", Centre, ivoire},
 };
 
+// Noms annoncés par les lecteurs d'écran pour les contrôles sans texte ni étiquette propre.
+constexpr struct {
+    const char *objet, *nom;
+} nomsaccessibles[] = {
+    {"grille", "Tableau des prix au comptant"},
+    {"montant", "Montant"},
+    {"listeannée", "Année"},
+};
+
 constexpr Etiquette etiquettescalcul[] = {
     {"Label4", 120, 330, 975, 375, "Crédit gratuit sur", Centre | Retour, 0},
     {"Label3", 2040, 320, 3615, 375,
@@ -56,6 +65,7 @@ QPushButton *bouton(QWidget *parent, const char *nom, const char *image, const c
     b->setIcon(pixmap);
     b->setIconSize(pixmap.size());
     b->setToolTip(QString::fromUtf8(bulle));
+    b->setAccessibleName(b->toolTip()); // le lecteur d'écran annonce la bulle
     if (grise)
         fond(b, QPalette::Button, gris);
     return b;
@@ -154,6 +164,7 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     c.Command1 = new QPushButton(QStringLiteral("Mise à jour"), fenetre);
     place(c.Command1, 240, 3960, 975, 255, "Command1");
     c.Command1->setToolTip(QStringLiteral("Mise à jour des indices"));
+    c.Command1->setAccessibleDescription(c.Command1->toolTip());
 
     c.listeannee = new QComboBox(fenetre);
     place(c.listeannee, 1440, 60, 1215, 315, "listeannée");
@@ -192,5 +203,16 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     creetraits(detail, traitsdetail);
     for (std::size_t i = 0; i < c.v.size(); ++i)
         c.v[i] = creeetiquette(detail, valeursdetail[i]);
+    for (const auto &a : nomsaccessibles) {
+        QWidget *w = fenetre->findChild<QWidget *>(QString::fromUtf8(a.objet));
+        w->setAccessibleName(QString::fromUtf8(a.nom));
+        // Sous Linux, une liste déroulante s'annonce par sa valeur et son nom par l'étiquette
+        // qui la désigne : une étiquette invisible porte ce nom.
+        if (qobject_cast<QComboBox *>(w)) {
+            auto *etiquette = new QLabel(w->accessibleName(), w->parentWidget());
+            etiquette->setBuddy(w);
+            etiquette->hide();
+        }
+    }
     return c;
 }

@@ -4,6 +4,7 @@
 #include "app/fond.h"
 #include "app/grille.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QRadioButton>
@@ -80,6 +81,36 @@ TEST(Disposition, OrdreDuClavier)
     EXPECT_EQ(QApplication::focusWidget(), controle("montant"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     EXPECT_EQ(QApplication::focusWidget(), controle("listeannée"));
+}
+
+TEST(Disposition, NomsPourLecteurDEcran)
+{
+    FenetreEssai e;
+    const struct
+    {
+        const char *objet, *nom, *description;
+    } noms[] = {
+        {"arret", "Quitter", ""},
+        {"imprimer", "Imprimer", ""},
+        {"Command2", "Copier", ""},
+        {"calculatrice", "Calculatrice", ""},
+        {"Command1", "Mise à jour", "Mise à jour des indices"},
+        {"grille", "Tableau des prix au comptant", ""},
+        {"montant", "Montant", ""},
+        {"listeannée", "Année", ""},
+    };
+    for (const auto &n : noms) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(e.f().findChild<QWidget *>(n.objet));
+        ASSERT_NE(a, nullptr) << n.objet;
+        // Nom propre, ou pour une liste déroulante sous Linux, celui de l'étiquette qui la désigne.
+        QString nom = a->text(QAccessible::Name);
+        for (const auto &r : a->relations(QAccessible::Label))
+            nom = r.first->text(QAccessible::Name);
+        EXPECT_EQ(nom, QString::fromUtf8(n.nom)) << n.objet;
+        if (*n.description) {
+            EXPECT_EQ(a->text(QAccessible::Description), QString::fromUtf8(n.description)) << n.objet;
+        }
+    }
 }
 
 TEST(Disposition, TextesDeLAide)
