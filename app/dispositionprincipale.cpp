@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
+#include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -61,9 +63,10 @@ QPushButton *bouton(QWidget *parent, const char *nom, const char *image, const c
 {
     auto *b = new QPushButton(parent);
     b->setObjectName(QString::fromUtf8(nom));
-    const QPixmap pixmap(QStringLiteral(":/images/") + QString::fromUtf8(image));
-    b->setIcon(pixmap);
-    b->setIconSize(pixmap.size());
+    // L'icône prend seule la variante @2x sur un écran à 200 % ; sa taille logique est celle du dessin 1x.
+    const QString chemin = QStringLiteral(":/images/") + QString::fromUtf8(image);
+    b->setIcon(QIcon(chemin));
+    b->setIconSize(QImageReader(chemin).size());
     b->setToolTip(QString::fromUtf8(bulle));
     b->setAccessibleName(b->toolTip()); // le lecteur d'écran annonce la bulle
     if (grise)

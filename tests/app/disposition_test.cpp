@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -167,6 +168,20 @@ TEST(Disposition, GrilleAffichee)
     for (int c = 0; c < g->columnCount(); ++c)
         entetes << g->model()->headerData(c, Qt::Horizontal).toString();
     EXPECT_EQ(entetes, (QStringList{"", "1", "2", "3"}));
+}
+
+// Chaque image a sa variante @2x, deux fois plus grande, pour les écrans à 200 %.
+TEST(Disposition, ImagesEnDeuxEchelles)
+{
+    const QStringList images = QDir(QStringLiteral(":/images")).entryList({QStringLiteral("*.png")});
+    ASSERT_FALSE(images.isEmpty());
+    for (const QString &nom : images) {
+        if (nom.contains(QStringLiteral("@2x")))
+            continue;
+        const QSize simple = QImage(QStringLiteral(":/images/") + nom).size();
+        const QSize double_ = QImage(QStringLiteral(":/images/") + QString(nom).replace(".png", "@2x.png")).size();
+        EXPECT_EQ(double_, simple * 2) << nom.toStdString();
+    }
 }
 
 TEST(Disposition, DegradeDuFond)
