@@ -1,9 +1,11 @@
 #include "app/demarrage.h"
 #include "app/etat.h"
+#include "app/fin.h"
 #include "app/formbrunelix.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -24,5 +26,8 @@ int main(int argc, char *argv[])
     FormBrunelix fenetre(etat, arguments.join(u' '));
     fenetre.charge();
     fenetre.affiche();
+    // Essai de l'installation (sans écran ni utilisateur) : fin normale une fois la fenêtre affichée.
+    if (qEnvironmentVariableIsSet("BRUNELIX_ESSAI_DEMARRAGE"))
+        QTimer::singleShot(0, &fenetre, [] { fin::immediate(); });
     return app.exec();
 }

@@ -15,6 +15,7 @@ import zlib
 SS = 8  # échantillons par axe et par pixel
 ECHELLES = {1: "", 2: "@2x"}  # pixels par unité de dessin, suffixe du fichier
 ECHELLE = 1  # échelle du rendu en cours
+TAILLES_THEME = (16, 24, 32, 48, 64, 128, 256)  # icône du lanceur, thème hicolor
 
 
 # ---------------------------------------------------------------- formes
@@ -100,7 +101,7 @@ class Toile:
 
     def __init__(self, larg, haut, fond=(0, 0, 0, 0)):
         self.e = ECHELLE
-        self.larg, self.haut = larg * self.e, haut * self.e
+        self.larg, self.haut = round(larg * self.e), round(haut * self.e)
         self.px = [[float(c) for c in fond] for _ in range(self.larg * self.haut)]
 
     def peindre(self, forme, couleur):
@@ -165,7 +166,7 @@ def degrade(c0, c1, a0, a1, axe="y"):
 # ---------------------------------------------------------------- images
 def icone():
     """Icône de fenêtre : carré violet arrondi portant un « € » blanc."""
-    t = Toile(32, 32)
+    t = Toile(icone.TAILLE, icone.TAILLE)
     t.peindre(rect_arrondi(0, 0, 32, 32, 7), (80, 0, 80, 255))
     t.peindre(rect_arrondi(1, 1, 31, 31, 6),
               degrade((168, 40, 168, 255), (112, 0, 112, 255), 1, 31))
@@ -179,6 +180,9 @@ def icone():
     t.peindre(rect(5, 12, 19, 14.6), blanc)
     t.peindre(rect(5, 17.4, 19, 20), blanc)
     return t
+
+
+icone.TAILLE = 32
 
 
 def quitter():
@@ -374,6 +378,14 @@ def main():
             print(fichier)
     with open(os.path.join(dossier, "images.qrc"), "w", encoding="utf-8") as f:
         f.write(ressources(fichiers))
+    # Icône de fenêtre aux tailles du thème hicolor, pour l'installation.
+    theme = os.path.join(dossier, "theme")
+    os.makedirs(theme, exist_ok=True)
+    for taille in TAILLES_THEME:
+        ECHELLE = taille / icone.TAILLE
+        fichier = os.path.join("theme", "brunelix-%d.png" % taille)
+        icone().png(os.path.join(dossier, fichier))
+        print(fichier)
 
 
 if __name__ == "__main__":
