@@ -1,7 +1,7 @@
 # Fonctions communes de run.sh et test.sh : installation des paquets et construction.
 
 paquets="build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev \
-libsimpleini-dev libxcb1-dev fonts-liberation poppler-utils ca-certificates"
+libsimpleini-dev libxcb1-dev fonts-liberation poppler-utils ca-certificates desktop-file-utils"
 
 installe() {
     local manquants=""

@@ -1,6 +1,8 @@
 #include "app/disposition.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -48,8 +50,14 @@ QLabel *creeetiquette(QWidget *parent, const Etiquette &e)
 void ajustetexte(QLabel *etiquette, const QString &texte)
 {
     QFont f = etiquette->font();
+    f.setFamily(QApplication::font().family());
     f.setPointSizeF(QApplication::font().pointSizeF());
-    while (QFontMetrics(f).horizontalAdvance(texte) > etiquette->width() && f.pointSizeF() > 6)
+    const auto deborde = [&] { return QFontMetrics(f).horizontalAdvance(texte) > etiquette->width(); };
+    // D'abord la face étroite de la même famille, à la même taille ; ensuite seulement une taille réduite.
+    const QString etroite = QFontInfo(f).family() + QStringLiteral(" Narrow");
+    if (deborde() && QFontDatabase::hasFamily(etroite))
+        f.setFamily(etroite);
+    while (deborde() && f.pointSizeF() > 6)
         f.setPointSizeF(f.pointSizeF() - 0.25);
     etiquette->setFont(f);
     // Un texte réduit reste centré sur la ligne de ses voisins.

@@ -50,7 +50,8 @@ void place(QWidget *w, int gauche, int haut, int largeur, int hauteur, const cha
 // Couleur d'un rôle de la palette du contrôle.
 void fond(QWidget *w, int role, QRgb couleur);
 
-// Écrit le texte ; s'il déborde de la boîte, la police est réduite jusqu'à ce qu'il tienne.
+// Écrit le texte ; s'il déborde de la boîte, la face étroite de la famille est prise,
+// puis la police est réduite jusqu'à ce qu'il tienne.
 void ajustetexte(QLabel *etiquette, const QString &texte);
 
 } // namespace disposition

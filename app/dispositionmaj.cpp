@@ -4,6 +4,8 @@
 #include "update/parametres.h"
 
 #include <QCheckBox>
+#include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -101,7 +103,9 @@ ControlesMaj construitmaj(QWidget *dialogue)
     for (const Image &i : images) {
         auto *w = new QLabel(dialogue);
         place(w, i.gauche, i.haut, i.largeur, i.hauteur, i.nom);
-        w->setPixmap(QPixmap(QStringLiteral(":/images/") + QString::fromUtf8(i.fichier)));
+        // QIcon prend la variante @2x sur un écran à 200 %.
+        const QString chemin = QStringLiteral(":/images/") + QString::fromUtf8(i.fichier);
+        w->setPixmap(QIcon(chemin).pixmap(QImageReader(chemin).size(), w->devicePixelRatioF()));
         w->setAlignment(Qt::AlignCenter);
         w->raise();
     }

@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
+#include <QIcon>
+#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -29,6 +31,15 @@ constexpr Etiquette etiquettes[] = {
     {"nover", 60, 4560, 1215, 195, "", Centre, ivoire},
 };
 
+// Noms annoncés par les lecteurs d'écran pour les contrôles sans texte ni étiquette propre.
+constexpr struct {
+    const char *objet, *nom;
+} nomsaccessibles[] = {
+    {"grille", "Tableau des prix au comptant"},
+    {"montant", "Montant"},
+    {"listeannée", "Année"},
+};
+
 constexpr Etiquette etiquettescalcul[] = {
     {"Label4", 120, 330, 975, 375, "Crédit gratuit sur", Centre | Retour, 0},
     {"Label3", 2040, 320, 3615, 375,
@@ -39,10 +50,12 @@ QPushButton *bouton(QWidget *parent, const char *nom, const char *image, const c
 {
     auto *b = new QPushButton(parent);
     b->setObjectName(QString::fromUtf8(nom));
-    const QPixmap pixmap(QStringLiteral(":/images/") + QString::fromUtf8(image));
-    b->setIcon(pixmap);
-    b->setIconSize(pixmap.size());
+    // L'icône prend seule la variante @2x sur un écran à 200 % ; sa taille logique est celle du dessin 1x.
+    const QString chemin = QStringLiteral(":/images/") + QString::fromUtf8(image);
+    b->setIcon(QIcon(chemin));
+    b->setIconSize(QImageReader(chemin).size());
     b->setToolTip(QString::fromUtf8(bulle));
+    b->setAccessibleName(b->toolTip()); // le lecteur d'écran annonce la bulle
     if (grise)
         fond(b, QPalette::Button, gris);
     return b;
@@ -104,10 +117,9 @@ QTableWidget *creegrille(QWidget *parent)
     g->verticalHeader()->setFixedWidth(36);
     g->horizontalHeader()->setFixedHeight(16);
     g->setColumnWidth(0, 84);
-    g->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: rgb(192, 192, 192); }"));
-    QPalette p = g->palette();
-    p.setColor(QPalette::Base, QColor(128, 128, 128));
-    g->setPalette(p);
+    // Au-delà des dernières cellules, le fond gris de la table ; les cellules ont le leur.
+    g->setStyleSheet(
+        QStringLiteral("QTableWidget { gridline-color: rgb(192, 192, 192); background-color: rgb(128, 128, 128); }"));
     return g;
 }
 
@@ -142,6 +154,7 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     c.Command1 = new QPushButton(QStringLiteral("Mise à jour"), fenetre);
     place(c.Command1, 240, 3960, 975, 255, "Command1");
     c.Command1->setToolTip(QStringLiteral("Mise à jour des indices"));
+    c.Command1->setAccessibleDescription(c.Command1->toolTip());
 
     c.listeannee = new QComboBox(fenetre);
     place(c.listeannee, 1440, 60, 1215, 315, "listeannée");
@@ -180,5 +193,16 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     creetraits(detail, traitsdetail);
     for (std::size_t i = 0; i < c.v.size(); ++i)
         c.v[i] = creeetiquette(detail, valeursdetail[i]);
+    for (const auto &a : nomsaccessibles) {
+        QWidget *w = fenetre->findChild<QWidget *>(QString::fromUtf8(a.objet));
+        w->setAccessibleName(QString::fromUtf8(a.nom));
+        // Sous Linux, une liste déroulante s'annonce par sa valeur et son nom par l'étiquette
+        // qui la désigne : une étiquette invisible porte ce nom.
+        if (qobject_cast<QComboBox *>(w)) {
+            auto *etiquette = new QLabel(w->accessibleName(), w->parentWidget());
+            etiquette->setBuddy(w);
+            etiquette->hide();
+        }
+    }
     return c;
 }

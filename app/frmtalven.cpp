@@ -3,6 +3,8 @@
 #include "app/disposition.h"
 
 #include <QDate>
+#include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 
@@ -23,7 +25,7 @@ FrmTALVEN::FrmTALVEN(QWidget *parent)
 
     auto *image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image3"));
-    image->setPixmap(QPixmap(QStringLiteral(":/images/logo.png")));
+    image->setPixmap(QIcon(QStringLiteral(":/images/logo.png")).pixmap(QSize(145, 50), devicePixelRatioF()));
     image->setGeometry(twips(180), twips(120), twips(2175), twips(750));
 
     const disposition::Etiquette texte{"LabelTalven", 240, 960, 2115, 1275, "", disposition::Droite, qRgb(255, 255, 128)};
@@ -45,4 +47,11 @@ QString FrmTALVEN::texte()
         QStringLiteral("© %1 TALVEN").arg(QDate::currentDate().year()),
     };
     return lignes.join(u'\n');
+}
+
+void FrmTALVEN::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Escape)
+        return;
+    QDialog::keyPressEvent(e);
 }

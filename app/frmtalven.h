@@ -1,8 +1,10 @@
 #pragma once
 // Fenêtre « à propos » : logo et texte du réalisateur, rechargés à chaque ouverture.
+// Elle ne se ferme que par la commande de fermeture du gestionnaire de fenêtres.
 
 #include <QDialog>
 
+class QKeyEvent;
 class QLabel;
 
 class FrmTALVEN : public QDialog
@@ -12,6 +14,9 @@ public:
     explicit FrmTALVEN(QWidget *parent = nullptr);
 
     static QString texte(); // six lignes séparées par des fins de ligne
+
+protected:
+    void keyPressEvent(QKeyEvent *e) override; // Échap ne ferme pas la fenêtre
 
 private:
     QLabel *LabelTalven;

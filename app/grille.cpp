@@ -7,6 +7,8 @@
 #include <QStyleOptionHeader>
 #include <QTableWidget>
 
+#include <algorithm>
+
 namespace {
 
 constexpr Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignVCenter;
@@ -45,6 +47,9 @@ private:
 Grille::Grille(QTableWidget *table) : QObject(table), table_(table)
 {
     centre_.assign(static_cast<std::size_t>(table_->columnCount() + 1), false);
+    nouvellescolonnes(1);
+    for (int l = 1; l < lignes(); ++l)
+        element(l, 0, true);
     if (auto *bouton = table_->findChild<QAbstractButton *>()) {
         bouton->setEnabled(false);
         bouton->installEventFilter(new Coin(bouton, &coin_));
@@ -69,8 +74,18 @@ void Grille::setColonnes(int n)
 {
     if (n < 1 || n == colonnes())
         return;
+    const int avant = colonnes();
     table_->setColumnCount(n - 1);
     centre_.resize(static_cast<std::size_t>(n), false);
+    nouvellescolonnes(avant);
+}
+
+// Cellules des colonnes ajoutées : en-tête vide (jamais le numéro de la table), fond blanc.
+void Grille::nouvellescolonnes(int premiere)
+{
+    for (int c = std::max(premiere, 1); c < colonnes(); ++c)
+        for (int l = 0; l < lignes(); ++l)
+            element(l, c, true);
 }
 
 QTableWidgetItem *Grille::element(int ligne, int colonne, bool cree) const

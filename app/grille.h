@@ -41,6 +41,7 @@ Q_SIGNALS:
 
 private:
     QTableWidgetItem *element(int ligne, int colonne, bool cree) const;
+    void nouvellescolonnes(int premiere);
 
     QTableWidget *table_;
     QString coin_;

@@ -1,10 +1,12 @@
 #include "app/demarrage.h"
 #include "app/etat.h"
+#include "app/fin.h"
 #include "app/formbrunelix.h"
 #include "app/maj.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -26,5 +28,8 @@ int main(int argc, char *argv[])
     FormBrunelix fenetre(etat, *maj, arguments.join(u' '));
     fenetre.charge();
     fenetre.affiche();
+    // Essai de l'installation (sans écran ni utilisateur) : fin normale une fois la fenêtre affichée.
+    if (qEnvironmentVariableIsSet("BRUNELIX_ESSAI_DEMARRAGE"))
+        QTimer::singleShot(0, &fenetre, [] { fin::immediate(); });
     return app.exec();
 }

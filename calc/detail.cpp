@@ -3,6 +3,8 @@
 #include "calc/textes.h"
 #include "calc/valeur.h"
 
+#include <cmath>
+
 namespace calcul {
 
 Detail calculedetail(double taux, qint16 nbmois, const QString &montant, const QLocale &regional)
@@ -32,7 +34,11 @@ Detail calculedetail(double taux, qint16 nbmois, const QString &montant, const Q
     const auto lu = lectureregionale(montant, regional);
     if (!lu)
         return d;
-    d.v[13] = textecellule(*lu * c4, regional);
+    // Produit contrôlé comme dans le tableau : un dépassement n'est pas un résultat.
+    const double prix = *lu * c4;
+    if (!std::isfinite(prix))
+        return d;
+    d.v[13] = textecellule(prix, regional);
     d.complet = true;
     return d;
 }

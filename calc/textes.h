@@ -21,7 +21,8 @@ QString textenombre(double valeur, const QLocale &regional);
 // pas de zéro devant le point (« .65 »), puis « % » précédé d'un blanc.
 QString textetaux(double taux);
 
-// Lecture tolérante du tableau : « . » seul séparateur, 0 sans nombre en tête.
+// Lecture tolérante du tableau : « . » seul séparateur, exposant E seul, pas de préfixe
+// &H / &O, blancs (insécables compris) ignorés, 0 sans nombre en tête.
 // nullopt en cas de dépassement.
 std::optional<double> lecturetolerante(const QString &texte);
 

@@ -2,7 +2,12 @@
 
 namespace taux {
 
-LecteurElements::LecteurElements(const QByteArray &contenu) : contenu_(contenu) {}
+LecteurElements::LecteurElements(const QByteArray &contenu) : contenu_(contenu)
+{
+    // Marque d'ordre des octets UTF-8 laissée par certains éditeurs : ignorée.
+    if (contenu_.startsWith("\xEF\xBB\xBF"))
+        pos_ = 3;
+}
 
 bool LecteurElements::finligne(qsizetype i) const
 {

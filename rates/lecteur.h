@@ -2,6 +2,7 @@
 // Découpage d'un fichier texte en éléments : un élément finit à une virgule
 // ou en fin de ligne (CR LF, LF seul ou CR seul). Un élément ouvert par un
 // guillemet va jusqu'au guillemet fermant, virgules et fins de ligne comprises.
+// Une marque d'ordre des octets UTF-8 en tête du contenu est sautée.
 
 #include <QByteArray>
 

@@ -3,6 +3,8 @@
 
 Uniquement la bibliothèque standard : formes géométriques rastérisées avec
 suréchantillonnage, écriture PNG via zlib et struct. Résultat déterministe.
+Chaque image est rendue à 1x (nom.png) et à 2x (nom@2x.png, pour les écrans
+à 200 %) ; le fichier de ressources images.qrc est réécrit avec les deux.
 Usage : python3 dessine.py [dossier_de_sortie]
 """
 import os
@@ -11,6 +13,9 @@ import sys
 import zlib
 
 SS = 8  # échantillons par axe et par pixel
+ECHELLES = {1: "", 2: "@2x"}  # pixels par unité de dessin, suffixe du fichier
+ECHELLE = 1  # échelle du rendu en cours
+TAILLES_THEME = (16, 24, 32, 48, 64, 128, 256)  # icône du lanceur, thème hicolor
 
 
 # ---------------------------------------------------------------- formes
@@ -92,13 +97,17 @@ def trait(x0, y0, x1, y1, ep, bouts_ronds=False):
 
 # ---------------------------------------------------------------- toile
 class Toile:
+    """Toile de larg × haut unités de dessin, rendue à l'échelle en cours."""
+
     def __init__(self, larg, haut, fond=(0, 0, 0, 0)):
-        self.larg, self.haut = larg, haut
-        self.px = [[float(c) for c in fond] for _ in range(larg * haut)]
+        self.e = ECHELLE
+        self.larg, self.haut = round(larg * self.e), round(haut * self.e)
+        self.px = [[float(c) for c in fond] for _ in range(self.larg * self.haut)]
 
     def peindre(self, forme, couleur):
         """Compose la forme par-dessus (opérateur « over »), avec anticrénelage."""
-        x0, y0, x1, y1 = forme.boite
+        e = self.e
+        x0, y0, x1, y1 = (v * e for v in forme.boite)
         i0, j0 = max(0, int(x0) - 1), max(0, int(y0) - 1)
         i1, j1 = min(self.larg, int(x1) + 2), min(self.haut, int(y1) + 2)
         pas = [(k + 0.5) / SS for k in range(SS)]
@@ -107,11 +116,11 @@ class Toile:
                 n = 0
                 for sy in pas:
                     for sx in pas:
-                        if forme.dedans(i + sx, j + sy):
+                        if forme.dedans((i + sx) / e, (j + sy) / e):
                             n += 1
                 if not n:
                     continue
-                c = couleur(i + 0.5, j + 0.5) if callable(couleur) else couleur
+                c = couleur((i + 0.5) / e, (j + 0.5) / e) if callable(couleur) else couleur
                 sa = (c[3] / 255.0) * n / (SS * SS)
                 d = self.px[j * self.larg + i]
                 da = d[3] / 255.0
@@ -157,7 +166,7 @@ def degrade(c0, c1, a0, a1, axe="y"):
 # ---------------------------------------------------------------- images
 def icone():
     """Icône de fenêtre : carré violet arrondi portant un « € » blanc."""
-    t = Toile(32, 32)
+    t = Toile(icone.TAILLE, icone.TAILLE)
     t.peindre(rect_arrondi(0, 0, 32, 32, 7), (80, 0, 80, 255))
     t.peindre(rect_arrondi(1, 1, 31, 31, 6),
               degrade((168, 40, 168, 255), (112, 0, 112, 255), 1, 31))
@@ -171,6 +180,9 @@ def icone():
     t.peindre(rect(5, 12, 19, 14.6), blanc)
     t.peindre(rect(5, 17.4, 19, 20), blanc)
     return t
+
+
+icone.TAILLE = 32
 
 
 def quitter():
@@ -394,11 +406,35 @@ IMAGES = {
 }
 
 
+def ressources(fichiers):
+    """Fichier de ressources Qt : chaque image et sa variante @2x, que QIcon choisit seul."""
+    lignes = ["<RCC>", '    <qresource prefix="/images">']
+    lignes += ["        <file>%s</file>" % f for f in fichiers]
+    lignes += ["    </qresource>", "</RCC>", ""]
+    return "\n".join(lignes)
+
+
 def main():
+    global ECHELLE
     dossier = sys.argv[1] if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
+    fichiers = []
     for nom, fn in IMAGES.items():
-        fn().png(os.path.join(dossier, nom))
-        print(nom)
+        racine, ext = os.path.splitext(nom)
+        for ECHELLE, suffixe in ECHELLES.items():
+            fichier = racine + suffixe + ext
+            fn().png(os.path.join(dossier, fichier))
+            fichiers.append(fichier)
+            print(fichier)
+    with open(os.path.join(dossier, "images.qrc"), "w", encoding="utf-8") as f:
+        f.write(ressources(fichiers))
+    # Icône de fenêtre aux tailles du thème hicolor, pour l'installation.
+    theme = os.path.join(dossier, "theme")
+    os.makedirs(theme, exist_ok=True)
+    for taille in TAILLES_THEME:
+        ECHELLE = taille / icone.TAILLE
+        fichier = os.path.join("theme", "brunelix-%d.png" % taille)
+        icone().png(os.path.join(dossier, fichier))
+        print(fichier)
 
 
 if __name__ == "__main__":

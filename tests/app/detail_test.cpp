@@ -34,6 +34,8 @@ void allerretourapropos(FenetreEssai &e, QStringList *lignes = nullptr)
         if (lignes)
             *lignes = f->findChild<QLabel *>(QStringLiteral("LabelTalven"))->text().split(u'\n');
         EXPECT_EQ(f->windowTitle(), QStringLiteral("TALVEN"));
+        QTest::keyClick(f, Qt::Key_Escape); // seule la fermeture du gestionnaire de fenêtres la ferme
+        EXPECT_TRUE(f->isVisible());
         f->close();
     });
     QTest::mouseClick(e.c().Label1, Qt::LeftButton);
@@ -48,9 +50,11 @@ TEST(Detail, CelluleLigne1Colonne1)
     const QString t = QStringLiteral("1,00289166666667");
     EXPECT_EQ(valeurs(e), (QStringList{"3,47", "3", "3,47", t, t, "3", t, "3", t, "0,9942", "100", "0,9942", "100",
                                        "99,42"}));
-    // Chaque valeur tient dans sa boîte.
-    for (QLabel *v : e.c().v)
+    // Chaque valeur tient dans sa boîte, à 8 points ou presque (face étroite plutôt que réduite).
+    for (QLabel *v : e.c().v) {
         EXPECT_LE(v->fontMetrics().horizontalAdvance(v->text()), v->width()) << v->objectName().toStdString();
+        EXPECT_GE(v->font().pointSizeF(), 7.75) << v->objectName().toStdString();
+    }
     EXPECT_TRUE(e.c().v[13]->font().bold());
 }
 

@@ -2,11 +2,15 @@
 #include "outils.h"
 
 #include "app/fond.h"
+#include "app/grille.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -80,6 +84,36 @@ TEST(Disposition, OrdreDuClavier)
     EXPECT_EQ(QApplication::focusWidget(), controle("listeannée"));
 }
 
+TEST(Disposition, NomsPourLecteurDEcran)
+{
+    FenetreEssai e;
+    const struct
+    {
+        const char *objet, *nom, *description;
+    } noms[] = {
+        {"arret", "Quitter", ""},
+        {"imprimer", "Imprimer", ""},
+        {"Command2", "Copier", ""},
+        {"calculatrice", "Calculatrice", ""},
+        {"Command1", "Mise à jour", "Mise à jour des indices"},
+        {"grille", "Tableau des prix au comptant", ""},
+        {"montant", "Montant", ""},
+        {"listeannée", "Année", ""},
+    };
+    for (const auto &n : noms) {
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(e.f().findChild<QWidget *>(n.objet));
+        ASSERT_NE(a, nullptr) << n.objet;
+        // Nom propre, ou pour une liste déroulante sous Linux, celui de l'étiquette qui la désigne.
+        QString nom = a->text(QAccessible::Name);
+        for (const auto &r : a->relations(QAccessible::Label))
+            nom = r.first->text(QAccessible::Name);
+        EXPECT_EQ(nom, QString::fromUtf8(n.nom)) << n.objet;
+        if (*n.description) {
+            EXPECT_EQ(a->text(QAccessible::Description), QString::fromUtf8(n.description)) << n.objet;
+        }
+    }
+}
+
 TEST(Disposition, TextesDeLAide)
 {
     FenetreEssai e;
@@ -107,6 +141,47 @@ TEST(Disposition, TextesDeLAide)
     }
     EXPECT_EQ(e.c().onglets->tabText(0), QStringLiteral(" Calcul  "));
     EXPECT_EQ(e.c().onglets->tabText(2), QStringLiteral(" Détail  "));
+}
+
+// Couleurs telles qu'affichées, et en-têtes des colonnes recréées après un taux négatif.
+TEST(Disposition, GrilleAffichee)
+{
+    FenetreEssai e("1S2011\t3.47\r\n2S2010\t-0.5\r\n");
+    QTableWidget *g = e.c().grille;
+    const QImage image = g->grab().toImage();
+    const auto couleur = [&](int ligne, int colonne) {
+        const QRect r = g->visualRect(g->model()->index(ligne - 1, colonne - 1));
+        return QColor(image.pixel(g->viewport()->mapTo(g, r.topLeft() + QPoint(3, 3))));
+    };
+    EXPECT_EQ(couleur(1, 1), QColor(255, 255, 192));
+    EXPECT_EQ(couleur(12, 1), QColor(255, 255, 192));
+    EXPECT_EQ(couleur(1, 2), QColor(Qt::white));
+    const QRect derniere = g->visualRect(g->model()->index(0, 3));
+    const QPoint audela = g->viewport()->mapTo(g, QPoint(derniere.right() + 10, derniere.center().y()));
+    EXPECT_EQ(QColor(image.pixel(audela)), QColor(128, 128, 128));
+
+    e.choisitannee(QStringLiteral("2010"));
+    ASSERT_EQ(e.f().grille().colonnes(), 1);
+    e.choisitannee(QStringLiteral("2011"));
+    ASSERT_EQ(e.f().grille().colonnes(), 5);
+    QStringList entetes;
+    for (int c = 0; c < g->columnCount(); ++c)
+        entetes << g->model()->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(entetes, (QStringList{"", "1", "2", "3"}));
+}
+
+// Chaque image a sa variante @2x, deux fois plus grande, pour les écrans à 200 %.
+TEST(Disposition, ImagesEnDeuxEchelles)
+{
+    const QStringList images = QDir(QStringLiteral(":/images")).entryList({QStringLiteral("*.png")});
+    ASSERT_FALSE(images.isEmpty());
+    for (const QString &nom : images) {
+        if (nom.contains(QStringLiteral("@2x")))
+            continue;
+        const QSize simple = QImage(QStringLiteral(":/images/") + nom).size();
+        const QSize double_ = QImage(QStringLiteral(":/images/") + QString(nom).replace(".png", "@2x.png")).size();
+        EXPECT_EQ(double_, simple * 2) << nom.toStdString();
+    }
 }
 
 TEST(Disposition, DegradeDuFond)

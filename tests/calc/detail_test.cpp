@@ -62,6 +62,12 @@ TEST(Detail, ArretsPartiels)
     EXPECT_EQ(*lettres.v[10], QStringLiteral("abc"));
     EXPECT_FALSE(lettres.v[13].has_value());
     EXPECT_FALSE(calcul::calculedetail(3.47, 3, QString(), francais).complet);
+    // Un prix qui dépasse le plus grand double n'est pas un résultat (« inf »).
+    const calcul::Detail infini = calcul::calculedetail(-100, 3, QStringLiteral("1,7E308"), francais);
+    EXPECT_FALSE(infini.complet);
+    EXPECT_EQ(*infini.v[12], QStringLiteral("1,7E308"));
+    EXPECT_FALSE(infini.v[13].has_value());
+    EXPECT_TRUE(calcul::calculedetail(-100, 3, QStringLiteral("1,5E308"), francais).complet);
 }
 
 } // namespace

@@ -73,6 +73,8 @@ TEST(Lecture, Tolerante)
     EXPECT_EQ(calcul::lecturetolerante(QStringLiteral("1 500")).value(), 1500);
     EXPECT_EQ(calcul::lecturetolerante(QStringLiteral("1500,50")).value(), 1500);
     EXPECT_EQ(calcul::lecturetolerante(QStringLiteral("1500.50")).value(), 1500.5);
+    EXPECT_EQ(calcul::lecturetolerante(QStringLiteral("1\u202F469,40")).value(), 1469);
+    EXPECT_EQ(calcul::lecturetolerante(QStringLiteral("1D2")).value(), 1);
     EXPECT_EQ(calcul::lecturetolerante(QStringLiteral("abc")).value(), 0);
     EXPECT_EQ(calcul::lecturetolerante(QString()).value(), 0);
     EXPECT_FALSE(calcul::lecturetolerante(QStringLiteral("1e999")).has_value());

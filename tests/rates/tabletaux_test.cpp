@@ -66,6 +66,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasFichier{"lf_seul", "2S2010\t3.35\n1S2010\t3.47\n", Chargement::Ok, 1},
         CasFichier{"cr_seul", "2S2010\t3.35\r1S2010\t3.47\r", Chargement::Ok, 1},
         CasFichier{"sans_fin_de_ligne", "1S2010\t3.47", Chargement::Ok, 0},
+        CasFichier{"marque_utf8_puis_commentaire", "\xEF\xBB\xBF' taux\r\n2S2010\t3.35\r\n", Chargement::Ok, 0},
+        CasFichier{"marque_utf8_seule", "\xEF\xBB\xBF", Chargement::Ok, -1},
+        CasFichier{"marque_utf8_au_milieu", "' taux\r\n\xEF\xBB\xBF' x\r\n", Chargement::Corrompu, -2},
         CasFichier{"lignes_vides", "\r\n\r\n1S2010\t3.47\r\n\r\n", Chargement::Ok, 0},
         CasFichier{"commentaires_seuls", "' un\r\n\r\n' deux\r\n", Chargement::Ok, -1},
         CasFichier{"vide", "", Chargement::Ok, -1},
@@ -91,6 +94,8 @@ TEST(ChargementFichier, CleEtTauxLusTelsQuels)
     EXPECT_EQ(e.table.taux[0], 3.47);
     EXPECT_EQ(e.table.periodes[1], QString());
     EXPECT_EQ(e.table.taux[1], 0);
+    ASSERT_EQ(e.charge("\xEF\xBB\xBF" "1S2010\t3.47\r\n"), Chargement::Ok);
+    EXPECT_EQ(e.table.periodes[0], QStringLiteral("1S2010"));
 }
 
 TEST(ChargementFichier, FichierAbsentOuDossier)
