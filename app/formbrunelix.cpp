@@ -1,5 +1,6 @@
 #include "app/formbrunelix.h"
 
+#include "app/commandeimpression.h"
 #include "app/disposition.h"
 #include "app/etat.h"
 #include "app/fond.h"
@@ -24,6 +25,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolTip>
@@ -57,6 +59,10 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, const QString &lignecommande, QWi
     connect(c_.arret, &QPushButton::clicked, this, [] { std::_Exit(0); });
     connect(c_.calculatrice, &QPushButton::clicked, this, [this] { calculatrice_.lance(); });
     connect(c_.Command2, &QPushButton::clicked, this, &FormBrunelix::copier);
+    auto *impression = new CommandeImpression(this, c_, *grille_);
+    connect(c_.imprimer, &QPushButton::clicked, impression, &CommandeImpression::imprime);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, impression,
+            &CommandeImpression::imprime);
     connect(c_.montant, &QLineEdit::textChanged, this, &FormBrunelix::recalcule);
     c_.montant->installEventFilter(this);
     c_.Label1->installEventFilter(this);

@@ -1,0 +1,39 @@
+#pragma once
+// Commande « Imprimer » de la fenêtre principale (bouton imprimer, Ctrl+P) : lit les
+// contrôles et la grille comme la copie, imprime sur l'imprimante par défaut sans
+// dialogue ; sans imprimante, propose d'enregistrer les mêmes pages en PDF.
+
+#include <QObject>
+
+#include <functional>
+
+struct ControlesPrincipaux;
+class Grille;
+class QPrinter;
+class QPrinterInfo;
+class QWidget;
+namespace sortie {
+struct EntreeImpression;
+}
+
+class CommandeImpression : public QObject
+{
+    Q_OBJECT
+public:
+    CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille);
+
+    void imprime();
+
+    // Imprimante par défaut du système ; les tests la remplacent.
+    std::function<QPrinterInfo()> imprimantepardefaut;
+
+private:
+    sortie::EntreeImpression entree() const;
+    // Message d'échec, vide si tout est parti.
+    static QString imprimesur(QPrinter &imprimante, const sortie::EntreeImpression &e, const QString &echecdebut);
+    void enregistrepdf(const sortie::EntreeImpression &e);
+
+    QWidget *fenetre_;
+    const ControlesPrincipaux &c_;
+    const Grille &grille_;
+};
