@@ -90,11 +90,13 @@ void CommandeImpression::imprime()
 
 void CommandeImpression::enregistrepdf(const sortie::EntreeImpression &e)
 {
-    const QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(dossier).exists())
+        dossier = QDir::homePath();
     QFileDialog dialogue(fenetre_, QStringLiteral("Enregistrer en PDF"), dossier, QStringLiteral("PDF (*.pdf)"));
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setDefaultSuffix(QStringLiteral("pdf"));
-    dialogue.selectFile(QDir(dossier).filePath(sortie::nompdf(e.copie)));
+    dialogue.selectFile(sortie::nompdf(e.copie));
     if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
         return;
     const QString chemin = dialogue.selectedFiles().constFirst();

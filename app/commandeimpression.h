@@ -23,14 +23,15 @@ public:
     CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille);
 
     void imprime();
+    // Valeurs à imprimer, lues dans les contrôles et la grille.
+    sortie::EntreeImpression entree() const;
+    // Imprime sur une imprimante prête ; message d'échec, vide si tout est parti.
+    static QString imprimesur(QPrinter &imprimante, const sortie::EntreeImpression &e, const QString &echecdebut);
 
     // Imprimante par défaut du système ; les tests la remplacent.
     std::function<QPrinterInfo()> imprimantepardefaut;
 
 private:
-    sortie::EntreeImpression entree() const;
-    // Message d'échec, vide si tout est parti.
-    static QString imprimesur(QPrinter &imprimante, const sortie::EntreeImpression &e, const QString &echecdebut);
     void enregistrepdf(const sortie::EntreeImpression &e);
 
     QWidget *fenetre_;
