@@ -70,6 +70,9 @@ void CommandeImpression::imprime()
         sansimprimante = info.isNull();
         if (!sansimprimante) {
             QPrinter imprimante(info, QPrinter::HighResolution);
+            // Qt garde le papier par défaut de la région quand l'imprimante le connaît : prendre le sien.
+            if (info.defaultPageSize().isValid())
+                imprimante.setPageSize(info.defaultPageSize());
             echec = imprimesur(imprimante, e, QStringLiteral("L'imprimante « %1 » ne répond pas.").arg(info.printerName()));
         }
     }
