@@ -21,12 +21,11 @@
 namespace {
 
 const QString titre = QStringLiteral("Erreur d'impression");
-const QString relance = QStringLiteral(" Vérifiez l'imprimante avant de relancer l'impression.");
 
 // Pointeur « occupé » le temps d'une impression, rendu sur tous les chemins.
 class Occupe
 {
-public:
+  public:
     Occupe() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
     ~Occupe() { QGuiApplication::restoreOverrideCursor(); }
     Occupe(const Occupe &) = delete;
@@ -36,8 +35,7 @@ public:
 } // namespace
 
 CommandeImpression::CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille)
-    : QObject(fenetre), imprimantepardefaut(&QPrinterInfo::defaultPrinter), fenetre_(fenetre), c_(c),
-      grille_(grille)
+    : QObject(fenetre), imprimantepardefaut(&QPrinterInfo::defaultPrinter), fenetre_(fenetre), c_(c), grille_(grille)
 {
 }
 
@@ -73,7 +71,10 @@ void CommandeImpression::imprime()
             // Qt garde le papier par défaut de la région quand l'imprimante le connaît : prendre le sien.
             if (info.defaultPageSize().isValid())
                 imprimante.setPageSize(info.defaultPageSize());
-            echec = imprimesur(imprimante, e, QStringLiteral("L'imprimante « %1 » ne répond pas.").arg(info.printerName()));
+            echec = imprimesur(imprimante, e,
+                               QStringLiteral("L'imprimante « %1 » ne répond pas. Vérifiez-la avant de relancer "
+                                              "l'impression.")
+                                   .arg(info.printerName()));
         }
     }
     if (!echec.isEmpty())
@@ -109,14 +110,16 @@ void CommandeImpression::enregistrepdf(const sortie::EntreeImpression &e)
         QPrinter imprimante(QPrinter::HighResolution);
         imprimante.setOutputFormat(QPrinter::PdfFormat);
         imprimante.setOutputFileName(chemin);
-        echec = imprimesur(imprimante, e,
-                           QStringLiteral("Le fichier « %1 » n'a pas pu être écrit.").arg(QDir::toNativeSeparators(chemin)));
+        echec = imprimesur(
+            imprimante, e,
+            QStringLiteral("Le fichier « %1 » n'a pas pu être écrit.").arg(QDir::toNativeSeparators(chemin)));
     }
     if (!echec.isEmpty())
         QMessageBox::critical(fenetre_, titre, echec);
 }
 
-QString CommandeImpression::imprimesur(QPrinter &imprimante, const sortie::EntreeImpression &e, const QString &echecdebut)
+QString CommandeImpression::imprimesur(QPrinter &imprimante, const sortie::EntreeImpression &e,
+                                       const QString &echecdebut)
 {
     ImprimanteQt imp(imprimante);
     sortie::imprimer(imp, e);
@@ -124,8 +127,8 @@ QString CommandeImpression::imprimesur(QPrinter &imprimante, const sortie::Entre
     case ImprimanteQt::Echec::Aucun:
         return {};
     case ImprimanteQt::Echec::Debut:
-        return echecdebut + relance;
+        return echecdebut;
     default:
-        return QStringLiteral("L'impression s'est interrompue avant la fin.") + relance;
+        return QStringLiteral("L'impression s'est interrompue avant la fin : des pages manquent.");
     }
 }

@@ -19,7 +19,7 @@ struct EntreeImpression;
 class CommandeImpression : public QObject
 {
     Q_OBJECT
-public:
+  public:
     CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille);
 
     void imprime();
@@ -31,7 +31,7 @@ public:
     // Imprimante par défaut du système ; les tests la remplacent.
     std::function<QPrinterInfo()> imprimantepardefaut;
 
-private:
+  private:
     void enregistrepdf(const sortie::EntreeImpression &e);
 
     QWidget *fenetre_;

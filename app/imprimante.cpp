@@ -8,8 +8,7 @@
 #include <cmath>
 
 ImprimanteQt::ImprimanteQt(QPrinter &imprimante)
-    : imprimante_(imprimante), police_(QGuiApplication::font().family()),
-      taille_(QGuiApplication::font().pointSizeF())
+    : imprimante_(imprimante), police_(QGuiApplication::font().family()), taille_(QGuiApplication::font().pointSizeF())
 {
 }
 
@@ -19,12 +18,19 @@ ImprimanteQt::~ImprimanteQt()
         peintre_->end();
 }
 
-double ImprimanteQt::pixels(double twips) const { return twips * imprimante_.resolution() / 1440.0; }
-double ImprimanteQt::twips(double pixels) const { return pixels * 1440.0 / imprimante_.resolution(); }
+double ImprimanteQt::pixels(double twips) const
+{
+    return twips * imprimante_.resolution() / 1440.0;
+}
+double ImprimanteQt::twips(double pixels) const
+{
+    return pixels * 1440.0 / imprimante_.resolution();
+}
 
 int ImprimanteQt::largeur() const
 {
-    return static_cast<int>(std::lround(imprimante_.pageLayout().fullRect(QPageLayout::Millimeter).width() * 1440 / 25.4));
+    return static_cast<int>(
+        std::lround(imprimante_.pageLayout().fullRect(QPageLayout::Millimeter).width() * 1440 / 25.4));
 }
 
 int ImprimanteQt::hauteur() const
@@ -32,12 +38,30 @@ int ImprimanteQt::hauteur() const
     return static_cast<int>(std::floor(twips(imprimante_.pageRect(QPrinter::DevicePixel).height())));
 }
 
-QString ImprimanteQt::police() const { return police_; }
-void ImprimanteQt::setPolice(const QString &nom) { police_ = nom; }
-double ImprimanteQt::taille() const { return taille_; }
-void ImprimanteQt::setTaille(double points) { taille_ = points; }
-double ImprimanteQt::x() const { return x_; }
-double ImprimanteQt::y() const { return y_; }
+QString ImprimanteQt::police() const
+{
+    return police_;
+}
+void ImprimanteQt::setPolice(const QString &nom)
+{
+    police_ = nom;
+}
+double ImprimanteQt::taille() const
+{
+    return taille_;
+}
+void ImprimanteQt::setTaille(double points)
+{
+    taille_ = points;
+}
+double ImprimanteQt::x() const
+{
+    return x_;
+}
+double ImprimanteQt::y() const
+{
+    return y_;
+}
 
 void ImprimanteQt::setPosition(double x, double y)
 {

@@ -13,7 +13,7 @@ class QPrinter;
 
 class ImprimanteQt : public sortie::Imprimante
 {
-public:
+  public:
     enum class Echec { Aucun, Debut, Page, Fin };
 
     explicit ImprimanteQt(QPrinter &imprimante);
@@ -36,7 +36,7 @@ public:
 
     Echec echec() const { return echec_; }
 
-private:
+  private:
     bool prepare(); // commence le travail ou la page suivante avant une sortie
     QFont fonte() const;
     double pixels(double twips) const;

@@ -16,7 +16,9 @@ QString semestre(const EntreeCopie &e)
 std::vector<double> bornes(const EntreeImpression &e, double L)
 {
     const int C = e.copie.colonnes;
-    auto largeur = [&e](int c) { return c < e.largeurs.size() && e.largeurs.at(c) > 0 ? double(e.largeurs.at(c)) : 0.0; };
+    auto largeur = [&e](int c) {
+        return c < e.largeurs.size() && e.largeurs.at(c) > 0 ? double(e.largeurs.at(c)) : 0.0;
+    };
     double S = 0;
     for (int c = 0; c < C; ++c)
         S += largeur(c);

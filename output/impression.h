@@ -12,7 +12,7 @@ namespace sortie {
 // x vers la droite, y vers le bas. Un texte est placé par son coin haut gauche.
 class Imprimante
 {
-public:
+  public:
     virtual ~Imprimante() = default;
 
     virtual int largeur() const = 0; // W : largeur du papier

@@ -7,120 +7,78 @@
 
 namespace {
 
-// Hauteur de texte et interligne de l'enregistreuse ; l'en-tête fait 8 × 200 twips.
-constexpr double h = 200;
-constexpr double entete = 8 * h;
+constexpr double h = 200, entete = 8 * h; // hauteur de texte et interligne de l'enregistreuse
 
 sortie::EntreeImpression tableau(int lignes, QList<int> largeurs)
 {
-    sortie::EntreeImpression e;
-    e.copie.annee = QStringLiteral("2010");
-    e.copie.tauxannuel = QStringLiteral(" 3.47 %");
-    e.copie.montant = QStringLiteral("100");
-    e.copie.lignes = lignes;
-    e.copie.colonnes = static_cast<int>(largeurs.size());
+    sortie::EntreeImpression e{{true, "2010", " 3.47 %", "100", lignes, int(largeurs.size()), {}}, largeurs};
     for (int i = 0; i < lignes * e.copie.colonnes; ++i)
         e.copie.cellules << QStringLiteral("c%1").arg(i);
-    e.largeurs = std::move(largeurs);
     return e;
 }
 
-std::vector<Trace> filets(const std::vector<Trace> &feuille, bool horizontaux)
-{
-    std::vector<Trace> l;
-    for (const Trace &t : feuille)
-        if (!t.texte && (horizontaux ? t.x1 != t.x2 : t.x1 == t.x2))
-            l.push_back(t);
-    return l;
-}
-
-TEST(Impression, Mesures)
+// Mesures et feuilles. W = 20000 donne L = 18000, p = 90 et des lignes de 380 twips.
+TEST(Impression, MesuresEtFeuilles)
 {
     struct Cas
     {
         const char *nom;
-        int W;
+        int W, H;
         QList<int> largeurs;
         double L, p;
         std::vector<double> bornes;
+        std::vector<int> feuilles; // lignes du tableau sur chaque feuille
     };
-    const double L4 = 10715.4;
+    const double A = 10715.4, R = 380;
     const Cas cas[] = {
-        {"A4, colonnes égales", 11906, {7, 7, 7, 7, 7}, L4, 53.577, {0, L4 / 5, 2 * L4 / 5, 3 * L4 / 5, 4 * L4 / 5, L4}},
-        {"largeurs inégales", 10000, {1000, 2000, 1000}, 9000, 45, {0, 2250, 6750, 9000}},
-        {"sans largeur utilisable", 10000, {0, 0}, 9000, 45, {0, 4500, 9000}},
+        {"A4, colonnes égales",
+         11906,
+         99999,
+         {7, 7, 7, 7, 7},
+         A,
+         53.577,
+         {0, A / 5, 2 * A / 5, 3 * A / 5, 4 * A / 5, A},
+         {3}},
+        {"largeurs inégales", 10000, 99999, {1000, 2000, 1000}, 9000, 45, {0, 2250, 6750, 9000}, {3}},
+        {"sans largeur utilisable", 10000, 99999, {0, 0}, 9000, 45, {0, 4500, 9000}, {3}},
+        {"dernier filet pile en bas", 20000, int(entete + 3 * R), {1, 1}, 18000, 90, {0, 9000, 18000}, {3}},
+        {"dernier filet trop bas", 20000, int(entete + 3 * R) - 1, {1, 1}, 18000, 90, {0, 9000, 18000}, {2, 1}},
+        {"première ligne trop basse", 20000, int(entete + R) - 1, {1, 1}, 18000, 90, {0, 9000, 18000}, {0, 3}},
+        {"une ligne par feuille", 20000, int(R), {1, 1}, 18000, 90, {0, 9000, 18000}, {0, 1, 1, 1}},
     };
     for (const Cas &c : cas) {
         SCOPED_TRACE(c.nom);
-        Enregistreuse imp(c.W, 100000, h, h);
-        sortie::imprimertableau(imp, tableau(2, c.largeurs));
-        ASSERT_EQ(imp.feuilles.size(), 1u);
-        const auto hz = filets(imp.feuilles[0], true);
-        ASSERT_EQ(hz.size(), 4u); // haut et bas de chaque ligne
-        EXPECT_DOUBLE_EQ(hz[0].x2, c.L);
-        EXPECT_DOUBLE_EQ(hz[1].y1 - hz[0].y1, h + 2 * c.p);
-        const auto vt = filets(imp.feuilles[0], false);
-        ASSERT_EQ(vt.size(), c.bornes.size());
-        for (std::size_t i = 0; i < vt.size(); ++i)
-            EXPECT_DOUBLE_EQ(vt[i].x1, c.bornes[i]) << i;
-        EXPECT_EQ(vt.back().x1, 0.9 * c.W); // la dernière borne vaut exactement L
-        const Trace &texte = imp.feuilles[0][1];
-        EXPECT_DOUBLE_EQ(texte.x1, c.p); // premier texte à l'encart du filet et de la borne
-        EXPECT_DOUBLE_EQ(texte.y1, c.p);
-    }
-}
-
-// Pagination. W = 20000 donne L = 18000, p = 90 et des lignes de 380 twips : calculs exacts.
-TEST(Impression, Feuilles)
-{
-    struct Feuille
-    {
-        int lignes;       // lignes du tableau sur la feuille
-        double haut, bas; // filets verticaux : du haut du tableau à son dernier filet
-    };
-    struct Cas
-    {
-        const char *nom;
-        int H;
-        std::vector<Feuille> attendu;
-    };
-    constexpr double R = 380;
-    const Cas cas[] = {
-        {"tout tient", 20000, {{3, entete, entete + 3 * R}}},
-        {"dernier filet pile en bas", int(entete + 3 * R), {{3, entete, entete + 3 * R}}},
-        {"dernier filet un twip trop bas", int(entete + 3 * R) - 1, {{2, entete, entete + 2 * R}, {1, 0, R}}},
-        {"première ligne trop basse", int(entete + R) - 1, {{0, entete, entete}, {3, 0, 3 * R}}},
-        {"une ligne par feuille", int(R), {{0, entete, entete}, {1, 0, R}, {1, 0, R}, {1, 0, R}}},
-    };
-    for (const Cas &c : cas) {
-        SCOPED_TRACE(c.nom);
-        Enregistreuse imp(20000, c.H, h, h);
-        const auto e = tableau(3, {1, 1});
+        Enregistreuse imp(c.W, c.H, h, h);
+        const auto e = tableau(3, c.largeurs);
         EXPECT_TRUE(sortie::imprimer(imp, e));
         EXPECT_EQ(imp.documents, 1);
-        ASSERT_EQ(imp.feuilles.size(), c.attendu.size()); // ni feuille blanche ni feuille en trop
+        ASSERT_EQ(imp.feuilles.size(), c.feuilles.size()); // ni feuille blanche ni feuille en trop
         qsizetype premiere = 0;
-        for (std::size_t f = 0; f < c.attendu.size(); ++f) {
-            const Feuille &a = c.attendu[f];
-            const auto &feuille = imp.feuilles[f];
-            QStringList textes;
-            for (const Trace &t : feuille)
+        for (std::size_t f = 0; f < c.feuilles.size(); ++f) {
+            const int n = c.feuilles[f];
+            const double haut = f ? 0 : entete, bas = haut + n * (h + 2 * c.p);
+            QStringList textes, attendus = e.copie.cellules.mid(premiere, n * e.copie.colonnes);
+            std::vector<Trace> hz, vt;
+            for (const Trace &t : imp.feuilles[f])
                 if (t.texte && t.police == QStringLiteral("Arial"))
                     textes << t.contenu;
-            EXPECT_EQ(textes, e.copie.cellules.mid(premiere, 2 * a.lignes)) << f;
-            premiere += 2 * a.lignes;
-            const auto hz = filets(feuille, true);
-            ASSERT_EQ(hz.size(), std::size_t(2 * a.lignes)) << f;
-            if (a.lignes) {
-                EXPECT_EQ(hz.front().y1, a.haut) << f;
-                EXPECT_EQ(hz.back().y1, a.bas) << f;
+                else if (!t.texte)
+                    (t.x1 == t.x2 ? vt : hz).push_back(t);
+            premiere += attendus.size();
+            EXPECT_EQ(textes, attendus) << f;
+            ASSERT_EQ(hz.size(), 2u * n) << f; // haut et bas de chaque ligne
+            if (n) {
+                EXPECT_DOUBLE_EQ(hz.front().y1, haut);
+                EXPECT_DOUBLE_EQ(hz.back().y1, bas);
+                EXPECT_DOUBLE_EQ(hz.front().x2, c.L);
             }
-            const auto vt = filets(feuille, false);
-            EXPECT_EQ(vt.size(), 3u) << f;
-            for (const Trace &v : vt) {
-                EXPECT_EQ(v.y1, a.haut) << f;
-                EXPECT_EQ(v.y2, a.bas) << f;
+            ASSERT_EQ(vt.size(), c.bornes.size()) << f;
+            for (std::size_t i = 0; i < vt.size(); ++i) {
+                EXPECT_DOUBLE_EQ(vt[i].x1, c.bornes[i]) << i;
+                EXPECT_DOUBLE_EQ(vt[i].y1, haut) << i;
+                EXPECT_DOUBLE_EQ(vt[i].y2, bas) << i;
             }
+            EXPECT_EQ(vt.back().x1, 0.9 * c.W); // la dernière borne vaut exactement L
         }
     }
 }
@@ -133,26 +91,19 @@ TEST(Impression, TextesEtPolices)
     e.copie.cellules[0] = QString(200, u'W'); // plus large que sa colonne
     sortie::imprimer(imp, e);
     ASSERT_EQ(imp.feuilles.size(), 1u);
-    const QStringList entete = {"Crédit gratuit :", "2d semestre 2010", "Taux annuel :  3.47 %", "Prix à crédit : 100"};
-    std::vector<Trace> textes;
+    const std::vector<std::tuple<QString, double, double, QString>> attendus = {
+        {"Crédit gratuit :", 0, 0, "Courier New"},          {"2d semestre 2010", 0, 2 * h, "Courier New"},
+        {"Taux annuel :  3.47 %", 0, 4 * h, "Courier New"}, {"Prix à crédit : 100", 0, 6 * h, "Courier New"},
+        {QString(200, u'W'), 90, entete + 90, "Arial"},     {"c1", 9090, entete + 90, "Arial"}};
+    std::vector<std::tuple<QString, double, double, QString>> textes;
     for (const Trace &t : imp.feuilles[0])
-        if (t.texte)
-            textes.push_back(t);
-    ASSERT_EQ(textes.size(), 6u);
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(textes[i].contenu, entete[i]);
-        EXPECT_EQ(textes[i].y1, 2 * i * h); // une ligne vide après chaque ligne de l'en-tête
-        EXPECT_EQ(textes[i].x1, 0);
-        EXPECT_EQ(textes[i].police, QStringLiteral("Courier New")); // police courante de l'imprimante
-        EXPECT_EQ(textes[i].taille, 11);
-    }
-    EXPECT_EQ(textes[4].contenu, QString(200, u'W')); // entier, jamais coupé
-    EXPECT_EQ(textes[5].x1, 9000 + 90);               // la cellule suivante reste à sa place
-    EXPECT_EQ(textes[5].police, QStringLiteral("Arial"));
-    EXPECT_EQ(textes[5].taille, 11);
+        if (t.texte) {
+            textes.emplace_back(t.contenu, t.x1, t.y1, t.police);
+            EXPECT_EQ(t.taille, 11);
+        }
+    EXPECT_EQ(textes, attendus);
     EXPECT_EQ(imp.police(), QStringLiteral("Courier New")); // police et taille rendues
     EXPECT_EQ(imp.taille(), 10);
-    EXPECT_EQ(imp.fins, 1);
     EXPECT_EQ(sortie::nompdf(e.copie), QStringLiteral("Brunelix 2d semestre 2010.pdf"));
 }
 
