@@ -1,8 +1,10 @@
 #include "app/formbrunelix.h"
 
+#include "app/commandeimpression.h"
 #include "app/disposition.h"
-#include "app/fin.h"
+#include "app/entreesortie.h"
 #include "app/etat.h"
+#include "app/fin.h"
 #include "app/fond.h"
 #include "app/frmtalven.h"
 #include "app/grille.h"
@@ -27,6 +29,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolTip>
@@ -59,6 +62,10 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, const QString &lignecom
     connect(c_.calculatrice, &QPushButton::clicked, this, [this] { calculatrice_.lance(); });
     connect(c_.Command2, &QPushButton::clicked, this, &FormBrunelix::copier);
     connect(c_.Command1, &QPushButton::clicked, this, &FormBrunelix::miseajour);
+    auto *impression = new CommandeImpression(this, c_, *grille_);
+    connect(c_.imprimer, &QPushButton::clicked, impression, &CommandeImpression::imprime);
+    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, impression,
+            &CommandeImpression::imprime);
     connect(c_.montant, &QLineEdit::textChanged, this, &FormBrunelix::recalcule);
     c_.montant->installEventFilter(this);
     c_.Label1->installEventFilter(this);
@@ -265,15 +272,7 @@ void FormBrunelix::ongletchange(int precedent)
 void FormBrunelix::copier()
 {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    sortie::EntreeCopie e;
-    e.premiersemestre = c_.semestre[0]->isChecked();
-    e.annee = c_.listeannee->currentText();
-    e.tauxannuel = c_.tauxannuel->text();
-    e.montant = c_.montant->text();
-    e.lignes = grille_->lignes();
-    e.colonnes = grille_->colonnes();
-    for (int i = 0; i < e.lignes * e.colonnes; ++i)
-        e.cellules.append(grille_->texte(i));
+    const sortie::EntreeCopie e = entreecopie(c_, *grille_);
     QClipboard *pp = QGuiApplication::clipboard();
     pp->clear();
     pp->setText(sortie::textecopie(e));

@@ -1,0 +1,128 @@
+#include "app/commandeimpression.h"
+
+#include "app/dispositionprincipale.h"
+#include "app/entreesortie.h"
+#include "app/grille.h"
+#include "app/imprimante.h"
+#include "output/impression.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+
+namespace {
+
+const QString titre = QStringLiteral("Erreur d'impression");
+
+// Pointeur « occupé » le temps d'une impression, rendu sur tous les chemins.
+class Occupe
+{
+  public:
+    Occupe() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~Occupe() { QGuiApplication::restoreOverrideCursor(); }
+    Occupe(const Occupe &) = delete;
+    Occupe &operator=(const Occupe &) = delete;
+};
+
+} // namespace
+
+CommandeImpression::CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille)
+    : QObject(fenetre), imprimantepardefaut(&QPrinterInfo::defaultPrinter), fenetre_(fenetre), c_(c), grille_(grille)
+{
+}
+
+sortie::EntreeImpression CommandeImpression::entree() const
+{
+    sortie::EntreeImpression e;
+    e.copie = entreecopie(c_, grille_);
+    const sortie::EntreeCopie &g = e.copie;
+    for (int c = 0; c < g.colonnes; ++c)
+        e.largeurs.append(grille_.largeurColonne(c));
+    return e;
+}
+
+void CommandeImpression::imprime()
+{
+    sortie::EntreeImpression e;
+    QString echec;
+    bool sansimprimante = false;
+    {
+        const Occupe occupe;
+        e = entree();
+        const QPrinterInfo info = imprimantepardefaut();
+        sansimprimante = info.isNull();
+        if (!sansimprimante) {
+            QPrinter imprimante(info, QPrinter::HighResolution);
+            // Qt garde le papier par défaut de la région quand l'imprimante le connaît : prendre le sien.
+            if (info.defaultPageSize().isValid())
+                imprimante.setPageSize(info.defaultPageSize());
+            echec = imprimesur(imprimante, e,
+                               QStringLiteral("L'imprimante « %1 » ne répond pas. Vérifiez-la avant de relancer "
+                                              "l'impression.")
+                                   .arg(info.printerName()));
+        }
+    }
+    if (!echec.isEmpty())
+        QMessageBox::critical(fenetre_, titre, echec);
+    if (!sansimprimante)
+        return;
+    QMessageBox boite(QMessageBox::Critical, titre,
+                      QStringLiteral("Pas d'imprimante par défaut. Modifiez votre configuration avant de relancer "
+                                     "l'impression."),
+                      QMessageBox::Ok, fenetre_);
+    const QAbstractButton *pdf = boite.addButton(QStringLiteral("Enregistrer en PDF…"), QMessageBox::AcceptRole);
+    boite.setDefaultButton(QMessageBox::Ok);
+    boite.exec();
+    if (boite.clickedButton() == pdf)
+        enregistrepdf(e);
+}
+
+void CommandeImpression::enregistrepdf(const sortie::EntreeImpression &e)
+{
+    QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!QDir(dossier).exists())
+        dossier = QDir::homePath();
+    QFileDialog dialogue(fenetre_, QStringLiteral("Enregistrer en PDF"), dossier, QStringLiteral("PDF (*.pdf)"));
+    dialogue.setAcceptMode(QFileDialog::AcceptSave);
+    dialogue.setDefaultSuffix(QStringLiteral("pdf"));
+    dialogue.selectFile(sortie::nompdf(e.copie));
+    if (dialogue.exec() != QDialog::Accepted || dialogue.selectedFiles().isEmpty())
+        return;
+    const QString chemin = dialogue.selectedFiles().constFirst();
+    QString echec;
+    {
+        const Occupe occupe;
+        QPrinter imprimante(QPrinter::HighResolution);
+        imprimante.setOutputFormat(QPrinter::PdfFormat);
+        imprimante.setOutputFileName(chemin);
+        echec = imprimesur(
+            imprimante, e,
+            QStringLiteral("Le fichier « %1 » n'a pas pu être écrit.").arg(QDir::toNativeSeparators(chemin)));
+    }
+    if (!echec.isEmpty())
+        QMessageBox::critical(fenetre_, titre, echec);
+}
+
+QString CommandeImpression::imprimesur(QPrinter &imprimante, const sortie::EntreeImpression &e,
+                                       const QString &echecdebut)
+{
+    ImprimanteQt imp(imprimante);
+    sortie::imprimer(imp, e);
+    switch (imp.echec()) {
+    case ImprimanteQt::Echec::Aucun:
+        return {};
+    case ImprimanteQt::Echec::Debut:
+        return echecdebut;
+    default:
+        return QStringLiteral("L'impression s'est interrompue avant la fin : des pages manquent.");
+    }
+}

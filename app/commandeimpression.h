@@ -1,0 +1,40 @@
+#pragma once
+// Commande « Imprimer » de la fenêtre principale (bouton imprimer, Ctrl+P) : lit les
+// contrôles et la grille comme la copie, imprime sur l'imprimante par défaut sans
+// dialogue ; sans imprimante, propose d'enregistrer les mêmes pages en PDF.
+
+#include <QObject>
+
+#include <functional>
+
+struct ControlesPrincipaux;
+class Grille;
+class QPrinter;
+class QPrinterInfo;
+class QWidget;
+namespace sortie {
+struct EntreeImpression;
+}
+
+class CommandeImpression : public QObject
+{
+    Q_OBJECT
+  public:
+    CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille);
+
+    void imprime();
+    // Valeurs à imprimer, lues dans les contrôles et la grille.
+    sortie::EntreeImpression entree() const;
+    // Imprime sur une imprimante prête ; message d'échec, vide si tout est parti.
+    static QString imprimesur(QPrinter &imprimante, const sortie::EntreeImpression &e, const QString &echecdebut);
+
+    // Imprimante par défaut du système ; les tests la remplacent.
+    std::function<QPrinterInfo()> imprimantepardefaut;
+
+  private:
+    void enregistrepdf(const sortie::EntreeImpression &e);
+
+    QWidget *fenetre_;
+    const ControlesPrincipaux &c_;
+    const Grille &grille_;
+};

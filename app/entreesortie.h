@@ -1,0 +1,10 @@
+#pragma once
+// Ce que la copie et l'impression lisent de la fenêtre : semestre, année, intitulé du
+// taux et montant tels qu'affichés, puis toutes les cellules de la grille.
+
+#include "output/copie.h"
+
+struct ControlesPrincipaux;
+class Grille;
+
+sortie::EntreeCopie entreecopie(const ControlesPrincipaux &c, const Grille &grille);
