@@ -1,0 +1,101 @@
+// Calcul sur des doubles quelconques (NaN, infinis, sous-normaux, énormes) et des nombres
+// de mois quelconques : jamais de résultat « complet » qui porte une valeur non finie.
+#include "calc/detail.h"
+#include "calc/tableau.h"
+#include "calc/textes.h"
+#include "calc/valeur.h"
+#include "fuzz/commun.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <QLocale>
+
+#include <bit>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+// Double quelconque : motif binaire brut (NaN, infinis, sous-normaux), valeur de taux plausible
+// ou valeur répartie sur toute l'étendue.
+double doublequelconque(FuzzedDataProvider &fdp)
+{
+    switch (fdp.ConsumeIntegralInRange(0, 2)) {
+    case 0:
+        return std::bit_cast<double>(fdp.ConsumeIntegral<std::uint64_t>());
+    case 1:
+        return fdp.ConsumeFloatingPointInRange(-5.0, 30.0);
+    default:
+        return fdp.ConsumeFloatingPoint<double>();
+    }
+}
+
+// Montant saisi : un double écrit en toutes lettres ou un texte quelconque.
+QString montant(FuzzedDataProvider &fdp, char separateur)
+{
+    if (fdp.ConsumeBool()) {
+        QString s = QString::number(doublequelconque(fdp), 'g', 17);
+        if (separateur != '.')
+            s.replace(u'.', QLatin1Char(separateur));
+        return s;
+    }
+    return QString::fromStdString(fdp.ConsumeRandomLengthString(40));
+}
+
+void verifievaleur(double m, qint16 nbmois, double tannuel)
+{
+    try {
+        const double v = calcul::renvoivaleur(m, nbmois, tannuel);
+        fuzz::exige(std::isfinite(v), "renvoivaleur finie", QString::number(v));
+    } catch (const calcul::ErreurCalcul &) {
+    }
+}
+
+void verifietableau(double taux, const QString &m, const QLocale &regional)
+{
+    const calcul::Tableau t = calcul::construittableau(taux, m, regional);
+    if (!t.complet)
+        return;
+    fuzz::exige(t.colonnes >= 1 && t.colonnes <= calcul::colonnesmax, "colonnes d'un tableau complet");
+    fuzz::exige(t.cellules.size() == static_cast<std::size_t>(calcul::lignesmois * (t.colonnes - 1)),
+                "toutes les cellules d'un tableau complet");
+    for (const QString &c : t.cellules)
+        fuzz::exige(fuzz::formecellule(c, regional), "cellule d'un tableau complet", c);
+}
+
+void verifiedetail(double taux, qint16 nbmois, const QString &m, const QLocale &regional)
+{
+    // À retirer après la fusion du correctif du détail (dernier produit non contrôlé) :
+    // les entrées dont le produit montant × C4 dépasse sont écartées en attendant.
+    try {
+        const auto lu = calcul::lectureregionale(m, regional);
+        if (lu && !std::isfinite(*lu * calcul::coefficient(calcul::facteurmensuel(taux), nbmois)))
+            return;
+    } catch (const calcul::ErreurCalcul &) {
+    }
+
+    const calcul::Detail d = calcul::calculedetail(taux, nbmois, m, regional);
+    if (!d.complet)
+        return;
+    for (const auto &v : d.v)
+        fuzz::exige(v && fuzz::nombrefini(*v), "valeurs d'un détail complet", v ? *v : QString());
+    fuzz::exige(fuzz::formecellule(*d.v[13], regional), "résultat d'un détail complet", *d.v[13]);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t taille)
+{
+    FuzzedDataProvider fdp(donnees, taille);
+    const double taux = doublequelconque(fdp);
+    const double m = doublequelconque(fdp);
+    const qint16 nbmois = fdp.ConsumeBool() ? fdp.ConsumeIntegralInRange<qint16>(3, 36) : fdp.ConsumeIntegral<qint16>();
+    const bool francais = fdp.ConsumeBool();
+    const QLocale &regional = francais ? fuzz::francais() : fuzz::anglais();
+
+    verifievaleur(m, nbmois, taux);
+    verifietableau(taux, montant(fdp, '.'), regional);
+    verifiedetail(taux, nbmois, montant(fdp, francais ? ',' : '.'), regional);
+    return 0;
+}
