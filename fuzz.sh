@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 . ./outils.sh
 secondes=${1:-60}
 [ $# -gt 0 ] && shift
-installe clang libclang-rt-14-dev llvm
+installe $paquetsfuzz
 
 werror=OFF
 [ -n "${CI:-}" ] && werror=ON
