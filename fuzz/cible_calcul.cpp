@@ -52,18 +52,6 @@ void verifievaleur(double m, qint16 nbmois, double tannuel)
     }
 }
 
-void verifietableau(double taux, const QString &m, const QLocale &regional)
-{
-    const calcul::Tableau t = calcul::construittableau(taux, m, regional);
-    if (!t.complet)
-        return;
-    fuzz::exige(t.colonnes >= 1 && t.colonnes <= calcul::colonnesmax, "colonnes d'un tableau complet");
-    fuzz::exige(t.cellules.size() == static_cast<std::size_t>(calcul::lignesmois * (t.colonnes - 1)),
-                "toutes les cellules d'un tableau complet");
-    for (const QString &c : t.cellules)
-        fuzz::exige(fuzz::formecellule(c, regional), "cellule d'un tableau complet", c);
-}
-
 void verifiedetail(double taux, qint16 nbmois, const QString &m, const QLocale &regional)
 {
     // À retirer après la fusion du correctif du détail (dernier produit non contrôlé) :
@@ -75,12 +63,7 @@ void verifiedetail(double taux, qint16 nbmois, const QString &m, const QLocale &
     } catch (const calcul::ErreurCalcul &) {
     }
 
-    const calcul::Detail d = calcul::calculedetail(taux, nbmois, m, regional);
-    if (!d.complet)
-        return;
-    for (const auto &v : d.v)
-        fuzz::exige(v && fuzz::nombrefini(*v), "valeurs d'un détail complet", v ? *v : QString());
-    fuzz::exige(fuzz::formecellule(*d.v[13], regional), "résultat d'un détail complet", *d.v[13]);
+    fuzz::verifiedetail(calcul::calculedetail(taux, nbmois, m, regional), regional);
 }
 
 } // namespace
@@ -95,7 +78,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     const QLocale &regional = francais ? fuzz::francais() : fuzz::anglais();
 
     verifievaleur(m, nbmois, taux);
-    verifietableau(taux, montant(fdp, '.'), regional);
+    fuzz::verifietableau(calcul::construittableau(taux, montant(fdp, '.'), regional), regional);
     verifiedetail(taux, nbmois, montant(fdp, francais ? ',' : '.'), regional);
     return 0;
 }

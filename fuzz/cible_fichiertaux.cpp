@@ -28,28 +28,6 @@ taux::Chargement charge(const QByteArray &contenu, taux::TableTaux &table)
     return taux::chargetaux(table);
 }
 
-void verifietableau(double taux, const QLocale &regional)
-{
-    const calcul::Tableau t = calcul::construittableau(taux, QStringLiteral("1469.40"), regional);
-    if (!t.complet)
-        return;
-    fuzz::exige(t.colonnes >= 1 && t.colonnes <= calcul::colonnesmax, "colonnes d'un tableau complet");
-    fuzz::exige(t.cellules.size() == static_cast<std::size_t>(calcul::lignesmois * (t.colonnes - 1)),
-                "toutes les cellules d'un tableau complet");
-    for (const QString &c : t.cellules)
-        fuzz::exige(fuzz::formecellule(c, regional), "cellule d'un tableau complet", c);
-}
-
-void verifiedetail(double taux, const QLocale &regional)
-{
-    const calcul::Detail d = calcul::calculedetail(taux, 36, QStringLiteral("1469,40"), regional);
-    if (!d.complet)
-        return;
-    for (const auto &v : d.v)
-        fuzz::exige(v && fuzz::nombrefini(*v), "valeurs d'un détail complet", v ? *v : QString());
-    fuzz::exige(fuzz::formecellule(*d.v[13], regional), "résultat d'un détail complet", *d.v[13]);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t taille)
@@ -82,8 +60,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
         }
     }
     if (table.nbtaux >= 0) {
-        verifietableau(table.taux[0], fuzz::francais());
-        verifiedetail(table.taux[0], fuzz::francais());
+        fuzz::verifietableau(calcul::construittableau(table.taux[0], QStringLiteral("1469.40"), fuzz::francais()),
+                             fuzz::francais());
+        fuzz::verifiedetail(calcul::calculedetail(table.taux[0], 36, QStringLiteral("1469,40"), fuzz::francais()),
+                            fuzz::francais());
     }
     return 0;
 }

@@ -1,5 +1,8 @@
 #include "fuzz/commun.h"
 
+#include "calc/detail.h"
+#include "calc/tableau.h"
+
 #include <QLocale>
 
 #include <cstdio>
@@ -53,6 +56,26 @@ bool nombrefini(const QString &texte)
 {
     return !texte.contains(QStringLiteral("nan"), Qt::CaseInsensitive)
         && !texte.contains(QStringLiteral("inf"), Qt::CaseInsensitive);
+}
+
+void verifietableau(const calcul::Tableau &t, const QLocale &regional)
+{
+    if (!t.complet)
+        return;
+    exige(t.colonnes >= 1 && t.colonnes <= calcul::colonnesmax, "colonnes d'un tableau complet");
+    exige(t.cellules.size() == static_cast<std::size_t>(calcul::lignesmois * (t.colonnes - 1)),
+          "toutes les cellules d'un tableau complet");
+    for (const QString &c : t.cellules)
+        exige(formecellule(c, regional), "cellule d'un tableau complet", c);
+}
+
+void verifiedetail(const calcul::Detail &d, const QLocale &regional)
+{
+    if (!d.complet)
+        return;
+    for (const auto &v : d.v)
+        exige(v && nombrefini(*v), "valeurs d'un détail complet", v ? *v : QString());
+    exige(formecellule(*d.v[13], regional), "résultat d'un détail complet", *d.v[13]);
 }
 
 } // namespace fuzz

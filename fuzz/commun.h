@@ -5,6 +5,11 @@
 
 class QLocale;
 
+namespace calcul {
+struct Detail;
+struct Tableau;
+} // namespace calcul
+
 namespace fuzz {
 
 // Invariant violé : message sur stderr puis abort(), que libFuzzer signale avec l'entrée fautive.
@@ -28,5 +33,11 @@ long long centimes(const QString &texte);
 
 // Texte d'un nombre écrit par textenombre : ni NaN ni infini.
 bool nombrefini(const QString &texte);
+
+// Un tableau complet a toutes ses cellules, chacune un montant fini.
+void verifietableau(const calcul::Tableau &t, const QLocale &regional);
+
+// Un détail complet a ses quatorze valeurs finies et un résultat en forme de cellule.
+void verifiedetail(const calcul::Detail &d, const QLocale &regional);
 
 } // namespace fuzz
