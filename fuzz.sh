@@ -46,11 +46,11 @@ for nom in "${cibles[@]}"; do
     else
         echecs=$((echecs + 1))
         echo "ÉCHEC de $nom (journal complet : $journal) :"
-        grep -v -E '^#[0-9]+' "$journal" | tail -n 60
+        grep -v -E '^#[0-9]+' "$journal" | tail -n 60 || true
         for f in "$trouvailles"/*; do
             [ -f "$f" ] || continue
             echo "--- Entrée fautive : $f ($(stat -c %s "$f") octets)"
-            od -A d -t x1z -v "$f" | head -n 64
+            od -A d -t x1z -v "$f" | head -n 64 || true
             echo "--- Rejouer : build-fuzz/cibles/cible_$nom $f"
         done
     fi
