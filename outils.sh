@@ -2,6 +2,9 @@
 
 paquets="build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libgtest-dev libbenchmark-dev \
 libsimpleini-dev libxcb1-dev fonts-liberation poppler-utils ca-certificates desktop-file-utils"
+# En plus pour fuzz.sh (clang, libFuzzer, symboles des piles) et pour le build asan-ubsan de la CI.
+paquetsfuzz="clang libclang-rt-14-dev llvm"
+paquetssanitizers="libasan8 libubsan1"
 
 installe() {
     local manquants=""

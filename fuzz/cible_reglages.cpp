@@ -1,0 +1,50 @@
+// Fichier des réglages : octets quelconques lus par lireini et par la lecture des réglages,
+// puis enregistrés et relus : les trois réglages reviennent tels quels.
+#include "fuzz/commun.h"
+#include "update/ini.h"
+#include "update/parametres.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+const QString section = QStringLiteral("FTP");
+
+void ecrit(const QString &chemin, const QByteArray &contenu)
+{
+    QFile f(chemin);
+    fuzz::exige(f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(contenu) == contenu.size(),
+                "fichier des réglages écrit");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t taille)
+{
+    static QTemporaryDir dossier;
+    fuzz::exige(dossier.isValid(), "dossier temporaire créé");
+    const QString chemin = maj::cheminparametres(dossier.path());
+    ecrit(chemin, QByteArray(reinterpret_cast<const char *>(donnees), static_cast<qsizetype>(taille)));
+
+    const QString adresse = maj::lireini(section, QStringLiteral("ADRESS"), chemin);
+    const QString connexion = maj::lireini(section, QStringLiteral("CHECKCONNECTION"), chemin);
+    const QString automatique = maj::lireini(section, QStringLiteral("CHECKMAJ"), chemin);
+    for (const QString &v : {adresse, connexion, automatique})
+        fuzz::exige(v.size() <= 999, "valeur coupée à 999 caractères", v.left(40));
+
+    const maj::Parametres p = maj::litparametres(chemin);
+    fuzz::exige(p.adresse == (adresse.isEmpty() ? maj::adressedefaut() : adresse), "adresse lue", adresse.left(40));
+    fuzz::exige(p.checkconnection == (connexion != QStringLiteral("0")), "test de connexion lu", connexion.left(40));
+    fuzz::exige(p.checkmaj == (automatique == QStringLiteral("1")), "mise à jour automatique lue", automatique.left(40));
+
+    // Enregistrés puis relus : les mêmes réglages.
+    maj::ecritparametres(p, chemin);
+    const maj::Parametres relu = maj::litparametres(chemin);
+    fuzz::exige(relu.adresse == p.adresse && relu.checkconnection == p.checkconnection && relu.checkmaj == p.checkmaj,
+                "réglages relus après enregistrement", p.adresse.left(40));
+    return 0;
+}
