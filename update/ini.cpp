@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 
 namespace maj {
 
@@ -44,7 +45,9 @@ QString lireini(const QString &section, const QString &cle, const QString &chemi
     if (ini.LoadData(contenu.constData(), static_cast<size_t>(contenu.size())) < 0)
         return {};
     const char *v = ini.GetValue(section.toUtf8().constData(), cle.toUtf8().constData(), "");
-    return QString::fromUtf8(v).left(longueurmax);
+    // Valeur brute : une marque d'ordre des octets en tête de valeur est gardée.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return QString(utf8(QByteArrayView(v))).left(longueurmax);
 }
 
 void ecrireini(const QString &section, const QString &cle, const QString &valeur, const QString &chemin)

@@ -58,6 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasLecture{"sans_fichier", "", {}, true, false},
         CasLecture{"adresse_vide", "[FTP]\nADRESS=\nCHECKCONNECTION=0\nCHECKMAJ=1\n", {}, false, true},
         CasLecture{"adresse_lue", "[FTP]\r\nADRESS=http://127.0.0.1/a b\r\n", "http://127.0.0.1/a b", true, false},
+        CasLecture{"marque_en_tete_de_valeur", "[FTP]\nADRESS=\xEF\xBB\xBF x\n", QChar(0xFEFF) + QStringLiteral(" x"),
+                   true, false},
         CasLecture{"guillemets_gardes", "[FTP]\nADRESS=\"x\"\n", "\"x\"", true, false},
         CasLecture{"connexion_no", "[FTP]\nCHECKCONNECTION=no\n", {}, true, false},
         CasLecture{"connexion_00", "[FTP]\nCHECKCONNECTION=00\n", {}, true, false},
