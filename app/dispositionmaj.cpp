@@ -87,8 +87,8 @@ ControlesMaj construitmaj(QWidget *dialogue)
     for (const Case &k : cases) {
         auto *w = new QCheckBox(QString::fromUtf8(k.texte), dialogue);
         place(w, k.gauche, k.haut, k.largeur, k.hauteur, k.nom);
-        w->setStyleSheet(QStringLiteral("QCheckBox { background-color: %1; color: %2; }")
-                             .arg(QColor::fromRgb(violet).name(), QColor::fromRgb(jaunepale).name()));
+        // Fond violet du dialogue par transparence ; la case garde son fond blanc, visible.
+        fond(w, QPalette::WindowText, jaunepale);
         QFont f = w->font();
         f.setBold(k.gras);
         w->setFont(f);
