@@ -1,8 +1,8 @@
-#include "app/demarrage.h"
+#include "app/bureau/demarrage.h"
 #include "app/etat.h"
-#include "app/fin.h"
-#include "app/formbrunelix.h"
-#include "app/maj.h"
+#include "app/bureau/fin.h"
+#include "app/fenetres/formbrunelix.h"
+#include "app/fenetres/maj.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

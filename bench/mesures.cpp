@@ -1,8 +1,8 @@
 // Mesures : calcul d'une cellule, reconstruction complète du tableau, chargement des taux.
-#include "app/demarrage.h"
+#include "app/bureau/demarrage.h"
 #include "app/etat.h"
-#include "app/formbrunelix.h"
-#include "app/maj.h"
+#include "app/fenetres/formbrunelix.h"
+#include "app/fenetres/maj.h"
 #include "calc/tableau.h"
 #include "calc/valeur.h"
 #include "rates/tabletaux.h"

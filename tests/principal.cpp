@@ -1,5 +1,5 @@
 // main des tests : une QApplication sur la plateforme offscreen.
-#include "app/demarrage.h"
+#include "app/bureau/demarrage.h"
 
 #include <QApplication>
 

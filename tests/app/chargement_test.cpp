@@ -1,8 +1,8 @@
 // Chargement du fichier des taux par la fenêtre : rapports fatals, rechargement à l'activation.
 #include "outils.h"
 
-#include "app/fin.h"
-#include "app/grille.h"
+#include "app/bureau/fin.h"
+#include "app/controles/grille.h"
 
 #include <QApplication>
 #include <QComboBox>

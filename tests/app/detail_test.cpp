@@ -1,7 +1,7 @@
 // Détail d'une cellule, verrou de l'onglet du détail et fenêtre « à propos ».
 #include "outils.h"
 
-#include "app/frmtalven.h"
+#include "app/fenetres/frmtalven.h"
 
 #include <QApplication>
 #include <QComboBox>

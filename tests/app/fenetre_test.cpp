@@ -1,8 +1,8 @@
 // La fenêtre principale pilotée comme par l'utilisateur : saisie, année, semestre, copie.
 #include "outils.h"
 
-#include "app/grille.h"
-#include "app/onglets.h"
+#include "app/controles/grille.h"
+#include "app/controles/onglets.h"
 
 #include <QApplication>
 #include <QClipboard>

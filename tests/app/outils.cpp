@@ -1,6 +1,6 @@
 #include "outils.h"
 
-#include "app/grille.h"
+#include "app/controles/grille.h"
 
 #include <QAbstractButton>
 #include <QApplication>

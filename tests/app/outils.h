@@ -3,8 +3,8 @@
 // surveillance des boîtes modales.
 
 #include "app/etat.h"
-#include "app/formbrunelix.h"
-#include "app/maj.h"
+#include "app/fenetres/formbrunelix.h"
+#include "app/fenetres/maj.h"
 
 #include "tests/impression.h"
 

@@ -1,8 +1,8 @@
 // Dialogue de mise à jour par ses vrais contrôles : focus, Entrée, Échap, images,
 // enregistrement ; mise à jour manuelle ; mise à jour automatique au chargement.
-#include "outils.h"
+#include "tests/app/outils.h"
 
-#include "app/fin.h"
+#include "app/bureau/fin.h"
 #include "tests/serveuressai.h"
 
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/disposition.h"
+#include "app/disposition/disposition.h"
 
 #include <QApplication>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "app/rapport.h"
+#include "app/bureau/rapport.h"
 
 #include <QMessageBox>
 

@@ -6,7 +6,7 @@
 // écrire ; la mise à jour manuelle ouvre l'éditeur sur le fichier des taux et finit
 // le programme.
 
-#include "app/dispositionmaj.h"
+#include "app/disposition/dispositionmaj.h"
 #include "update/parametres.h"
 #include "update/verification.h"
 

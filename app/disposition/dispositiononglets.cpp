@@ -1,5 +1,5 @@
 // Onglets « Aide » et « Détail » : étiquettes, barres de fraction et étiquettes de valeurs.
-#include "app/dispositiononglets.h"
+#include "app/disposition/dispositiononglets.h"
 
 namespace disposition {
 

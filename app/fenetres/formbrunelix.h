@@ -3,8 +3,8 @@
 // chaque saisie (montant, année, semestre) relit les contrôles, demande le tableau
 // à calc et l'écrit dans la grille ; copie et détail relisent ce qui est affiché.
 
-#include "app/bureau.h"
-#include "app/dispositionprincipale.h"
+#include "app/bureau/bureau.h"
+#include "app/disposition/dispositionprincipale.h"
 
 #include <QPixmap>
 #include <QWidget>

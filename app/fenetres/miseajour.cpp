@@ -1,6 +1,6 @@
-#include "app/miseajour.h"
+#include "app/fenetres/miseajour.h"
 
-#include "app/maj.h"
+#include "app/fenetres/maj.h"
 #include "rates/tabletaux.h"
 
 #include <QCheckBox>

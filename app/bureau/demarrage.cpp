@@ -1,4 +1,4 @@
-#include "app/demarrage.h"
+#include "app/bureau/demarrage.h"
 
 #include <QApplication>
 #include <QFont>

@@ -1,9 +1,9 @@
 // Impression : pages PDF réelles relues par pdftotext ; sans imprimante, la boîte
 // d'erreur et l'enregistrement en PDF pilotés par la fenêtre.
-#include "outils.h"
+#include "tests/app/outils.h"
 
-#include "app/commandeimpression.h"
-#include "app/imprimante.h"
+#include "app/impression/commandeimpression.h"
+#include "app/impression/imprimante.h"
 #include "tests/output/enregistreuse.h"
 
 #include <QApplication>

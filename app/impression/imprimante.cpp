@@ -1,4 +1,4 @@
-#include "app/imprimante.h"
+#include "app/impression/imprimante.h"
 
 #include <QFontMetricsF>
 #include <QGuiApplication>

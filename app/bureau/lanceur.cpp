@@ -1,4 +1,4 @@
-#include "app/lanceur.h"
+#include "app/bureau/lanceur.h"
 
 #include <QDir>
 #include <QFile>

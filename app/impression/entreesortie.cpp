@@ -1,7 +1,7 @@
-#include "app/entreesortie.h"
+#include "app/impression/entreesortie.h"
 
-#include "app/dispositionprincipale.h"
-#include "app/grille.h"
+#include "app/disposition/dispositionprincipale.h"
+#include "app/controles/grille.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // Tables des contrôles statiques des onglets « Aide » et « Détail » de la fenêtre principale.
 // Positions en twips, relatives au coin haut gauche du contrôle à onglets.
 
-#include "app/disposition.h"
+#include "app/disposition/disposition.h"
 
 namespace disposition {
 

@@ -1,8 +1,8 @@
-#include "app/maj.h"
+#include "app/fenetres/maj.h"
 
-#include "app/bureau.h"
-#include "app/disposition.h"
-#include "app/fin.h"
+#include "app/bureau/bureau.h"
+#include "app/disposition/disposition.h"
+#include "app/bureau/fin.h"
 #include "rates/tabletaux.h"
 
 #include <QCheckBox>

@@ -1,6 +1,6 @@
-#include "app/dispositionmaj.h"
+#include "app/disposition/dispositionmaj.h"
 
-#include "app/disposition.h"
+#include "app/disposition/disposition.h"
 #include "update/parametres.h"
 
 #include <QCheckBox>

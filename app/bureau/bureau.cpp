@@ -1,6 +1,6 @@
-#include "app/bureau.h"
+#include "app/bureau/bureau.h"
 
-#include "app/lanceur.h"
+#include "app/bureau/lanceur.h"
 #include "update/ini.h"
 
 #include <QDir>

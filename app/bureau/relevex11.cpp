@@ -1,5 +1,5 @@
 // Relève d'une fenêtre d'un autre programme sur X11 (requête EWMH _NET_ACTIVE_WINDOW).
-#include "app/lanceur.h"
+#include "app/bureau/lanceur.h"
 
 #include <QGuiApplication>
 

@@ -1,4 +1,4 @@
-#include "app/fond.h"
+#include "app/controles/fond.h"
 
 #include <QPainter>
 #include <QPixmap>

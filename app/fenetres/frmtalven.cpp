@@ -1,6 +1,6 @@
-#include "app/frmtalven.h"
+#include "app/fenetres/frmtalven.h"
 
-#include "app/disposition.h"
+#include "app/disposition/disposition.h"
 
 #include <QDate>
 #include <QIcon>

@@ -1,9 +1,9 @@
-#include "app/commandeimpression.h"
+#include "app/impression/commandeimpression.h"
 
-#include "app/dispositionprincipale.h"
-#include "app/entreesortie.h"
-#include "app/grille.h"
-#include "app/imprimante.h"
+#include "app/disposition/dispositionprincipale.h"
+#include "app/impression/entreesortie.h"
+#include "app/controles/grille.h"
+#include "app/impression/imprimante.h"
 #include "output/impression.h"
 
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "app/dispositionprincipale.h"
+#include "app/disposition/dispositionprincipale.h"
 
-#include "app/disposition.h"
-#include "app/dispositiononglets.h"
+#include "app/disposition/disposition.h"
+#include "app/disposition/dispositiononglets.h"
 
 #include <QComboBox>
 #include <QEvent>

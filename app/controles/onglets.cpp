@@ -1,4 +1,4 @@
-#include "app/onglets.h"
+#include "app/controles/onglets.h"
 
 #include <QTabWidget>
 

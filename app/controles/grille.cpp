@@ -1,4 +1,4 @@
-#include "app/grille.h"
+#include "app/controles/grille.h"
 
 #include <QAbstractButton>
 #include <QEvent>

@@ -1,5 +1,5 @@
 // Calculatrice du bureau : lancée une fois, relevée ensuite.
-#include "outils.h"
+#include "tests/app/outils.h"
 
 #include <QFile>
 #include <QPushButton>

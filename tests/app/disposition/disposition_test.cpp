@@ -1,8 +1,8 @@
 // Disposition de la fenêtre principale : places, ordre du clavier, textes de l'aide.
-#include "outils.h"
+#include "tests/app/outils.h"
 
-#include "app/fond.h"
-#include "app/grille.h"
+#include "app/controles/fond.h"
+#include "app/controles/grille.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -1,4 +1,4 @@
-#include "app/fin.h"
+#include "app/bureau/fin.h"
 
 #include <QCoreApplication>
 #include <QEvent>
