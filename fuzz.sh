@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 # Construit les cibles libFuzzer (clang, ASan + UBSan) dans build-fuzz et lance chacune
 # pendant SECONDES (60 par défaut). Échoue sur tout plantage, rapport d'un sanitizer,
 # dépassement de temps ou de mémoire, en montrant l'entrée fautive.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 # Installe ce qui manque, construit et passe tous les tests (plateforme offscreen).
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 # Installation (cmake --install build --prefix PRÉFIXE) : un dossier de programme autonome,
 # l'exécutable et son fichier des taux côte à côte dans lib/brunelix (le dossier du programme
 # garde aussi les réglages et la mise à jour), un lanceur bin/brunelix, l'entrée de menu et

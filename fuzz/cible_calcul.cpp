@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Calcul sur des doubles quelconques (NaN, infinis, sous-normaux, énormes) et des nombres
 // de mois quelconques : jamais de résultat « complet » qui porte une valeur non finie.
 #include "calc/detail.h"

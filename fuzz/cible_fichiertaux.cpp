@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Fichier des taux : octets quelconques lus par le vrai chargeur (via un fichier, comme le
 // programme), puis liste des années, taux de chaque semestre, tableau et détail du premier taux.
 #include "calc/detail.h"

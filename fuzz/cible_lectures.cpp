@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Lectures des nombres : celle du fichier des taux et les deux lectures du montant,
 // sous une locale française et anglaise.
 #include "calc/textes.h"

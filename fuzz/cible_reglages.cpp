@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Fichier des réglages : octets quelconques lus par lireini et par la lecture des réglages,
 // puis enregistrés et relus : les trois réglages reviennent tels quels.
 #include "fuzz/commun.h"

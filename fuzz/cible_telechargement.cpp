@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Acceptation d'un téléchargement : statut et corps quelconques. Un corps n'est accepté que
 // si, suivi du CR LF et écrit comme fichier des taux, le vrai chargeur le lit et en tire
 // une liste des années ; et tout corps qui remplit ces conditions est accepté.

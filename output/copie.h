@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Texte du tableau pour le presse-papiers : en-tête, ligne vide, cellules séparées
 // par des tabulations, CR LF après chaque ligne.

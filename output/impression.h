@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Impression du tableau : en-tête de huit lignes puis tableau réglé, calculés en twips
 // et tracés par une imprimante abstraite (l'application fournit la vraie).

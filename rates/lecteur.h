@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Découpage d'un fichier texte en éléments : un élément finit à une virgule
 // ou en fin de ligne (CR LF, LF seul ou CR seul). Un élément ouvert par un

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Lecture numérique « à la Val » : espaces, tabulations et sauts de ligne ignorés,
 // « . » seul séparateur décimal, exposant E ou D, préfixes &H et &O.

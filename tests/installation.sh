@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 # Installation dans un préfixe temporaire, puis démarrage du programme installé (plateforme
 # offscreen) sur son propre fichier des taux : il doit se charger et s'arrêter seul.
 #   installation.sh DOSSIER_DE_CONSTRUCTION

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // main des tests : une QApplication sur la plateforme offscreen.
 #include "app/bureau/demarrage.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Serveur HTTP des essais, sur 127.0.0.1 (port choisi par le système), jamais ailleurs.
 // Chaque requête reçoit la réponse suivante de la liste (la dernière se répète).

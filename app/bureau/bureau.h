@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Programmes du bureau : la calculatrice et l'éditeur de texte de la mise à jour manuelle.
 

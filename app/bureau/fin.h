@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Fin immédiate du programme (Quitter, fermeture de la fenêtre, mise à jour manuelle) :
 // aucun autre gestionnaire ne s'exécute et rien n'est enregistré, mais la sortie passe par

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Programmes du bureau : relever la fenêtre d'un programme déjà ouvert, sinon le lancer.
 // Seuls comptent les processus de l'utilisateur ; la fenêtre est cherchée sur X11 par

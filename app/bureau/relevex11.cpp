@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Relève d'une fenêtre d'un autre programme sur X11 (requête EWMH _NET_ACTIVE_WINDOW).
 #include "app/bureau/lanceur.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Fond de la fenêtre principale : dégradé vertical de violet à magenta en 256 bandes.
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Grille de résultats : une QTableWidget vue comme une grille de cellules texte
 // dont la ligne 0 et la colonne 0 sont fixes (les en-têtes de la table).

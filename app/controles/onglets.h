@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Onglets : une QTabWidget dont le changement d'onglet, par l'utilisateur ou par
 // le programme, signale l'onglet montré avant, à l'instant même du changement.

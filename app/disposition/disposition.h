@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Description des contrôles statiques sous forme de tables (positions en twips).
 // Les fenêtres créent leurs étiquettes et leurs traits à partir de ces tables.

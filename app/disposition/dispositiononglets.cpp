@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Onglets « Aide » et « Détail » : étiquettes, barres de fraction et étiquettes de valeurs.
 #include "app/disposition/dispositiononglets.h"
 

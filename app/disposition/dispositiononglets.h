@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Tables des contrôles statiques des onglets « Aide » et « Détail » de la fenêtre principale.
 // Positions en twips, relatives au coin haut gauche du contrôle à onglets.

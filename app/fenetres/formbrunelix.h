@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Fenêtre principale. Le chargement fixe le fichier des taux et lit la table ;
 // chaque saisie (montant, année, semestre) relit les contrôles, demande le tableau

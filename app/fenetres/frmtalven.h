@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Fenêtre « à propos » : logo et texte du réalisateur, rechargés à chaque ouverture.
 // Elle ne se ferme que par la commande de fermeture du gestionnaire de fenêtres.

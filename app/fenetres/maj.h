@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Dialogue « Mise à jour des taux de crédit gratuit ». Créé caché au démarrage par
 // chargeparametres, qui remplit ses contrôles depuis Brunelix.ini ; pour toute la

@@ -1,4 +1,6 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 """Dessine les images de Brunelix (PNG avec canal alpha).
 
 Uniquement la bibliothèque standard : formes géométriques rastérisées avec

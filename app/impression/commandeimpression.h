@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Commande « Imprimer » de la fenêtre principale (bouton imprimer, Ctrl+P) : lit les
 // contrôles et la grille comme la copie, imprime sur l'imprimante par défaut sans

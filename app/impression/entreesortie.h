@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Ce que la copie et l'impression lisent de la fenêtre : semestre, année, intitulé du
 // taux et montant tels qu'affichés, puis toutes les cellules de la grille.

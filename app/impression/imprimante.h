@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Imprimante en twips sur un QPrinter : QPainter en pixels du périphérique, origine au
 // coin haut gauche de la zone imprimable. Le travail commence à la première sortie ;

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Chargement du fichier des taux par la fenêtre : rapports fatals, rechargement à l'activation.
 #include "outils.h"
 

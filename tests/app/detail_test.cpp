@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Détail d'une cellule, verrou de l'onglet du détail et fenêtre « à propos ».
 #include "outils.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // La fenêtre principale pilotée comme par l'utilisateur : saisie, année, semestre, copie.
 #include "outils.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Outils des tests de fenêtres : dossier de programme temporaire, fenêtre chargée,
 // surveillance des boîtes modales.

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Imprimante d'essai : enregistre filets et textes feuille par feuille ; hauteur de
 // texte et interligne fixes, en twips.

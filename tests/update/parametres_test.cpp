@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Réglages de Brunelix.ini : lecture des trois clés, enregistrement qui garde le reste.
 #include "update/ini.h"
 #include "update/parametres.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Mise à jour automatique contre un serveur local : échéance, connexion, acceptation
 // du corps, remplacement entier ou fichier des taux intact à l'octet près.
 #include "update/acceptation.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Disposition de la fenêtre principale : places, ordre du clavier, textes de l'aide.
 #include "tests/app/outils.h"
 

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Dialogue de mise à jour par ses vrais contrôles : focus, Entrée, Échap, images,
 // enregistrement ; mise à jour manuelle ; mise à jour automatique au chargement.
 #include "tests/app/outils.h"

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Impression : pages PDF réelles relues par pdftotext ; sans imprimante, la boîte
 // d'erreur et l'enregistrement en PDF pilotés par la fenêtre.
 #include "tests/app/outils.h"
