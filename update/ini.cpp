@@ -1,10 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "update/ini.h"
+
+#include "update/ecriture.h"
 
 #define SI_NO_CONVERSION
 #include <SimpleIni.h>
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace maj {
@@ -64,12 +67,7 @@ void ecrireini(const QString &section, const QString &cle, const QString &valeur
     std::string texte;
     if (ini.Save(texte) < 0)
         return;
-    // Remplacement entier : un fichier de réglages n'est jamais laissé à moitié écrit.
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly))
-        return;
-    f.write(texte.data(), static_cast<qint64>(texte.size()));
-    f.commit();
+    remplacefichier(chemin, QByteArray::fromStdString(texte));
 }
 
 } // namespace maj

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Lecture et écriture d'une valeur d'un fichier INI, comme les fonctions de profil :
 // valeurs brutes (sans guillemets), « CLE=valeur », le reste du fichier gardé.

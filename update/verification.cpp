@@ -1,25 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "update/verification.h"
 
 #include "update/acceptation.h"
 #include "update/echeance.h"
+#include "update/ecriture.h"
 #include "update/telechargement.h"
 
-#include <QSaveFile>
-
 namespace maj {
-
-bool remplacefichier(const QString &chemin, const QByteArray &contenu)
-{
-    QSaveFile f(chemin);
-    if (!f.open(QIODevice::WriteOnly))
-        return false;
-    if (f.write(contenu) != contenu.size()) {
-        f.cancelWriting();
-        f.commit();
-        return false;
-    }
-    return f.commit();
-}
 
 bool verifiemaj(const Demande &d, const Dependances &dep)
 {

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Mise à jour automatique au démarrage : échéance, connexion, téléchargement,
 // remplacement entier du fichier des taux. Silencieuse quoi qu'il arrive.
@@ -31,8 +33,5 @@ struct Demande
 // Vrai quand le fichier des taux a été remplacé : l'appelant recharge alors la table.
 // Le fichier n'est remplacé que par un corps accepté (acceptecorps), d'un seul coup.
 bool verifiemaj(const Demande &d, const Dependances &dep = {});
-
-// Remplace le fichier entier (fichier temporaire du même dossier puis renommage).
-bool remplacefichier(const QString &chemin, const QByteArray &contenu);
 
 } // namespace maj
