@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "calc/tableau.h"
+#include "rates/periodes.h"
+#include "rates/tabletaux.h"
 
 #include "tests/impression.h"
 
@@ -97,6 +99,31 @@ TEST(Tableau, ArretSurErreur)
     EXPECT_FALSE(demesure.complet);
     EXPECT_EQ(demesure.colonnes, 0);
     EXPECT_EQ(calcul::construittableau(-5, QStringLiteral("100"), francais).colonnes, 0);
+}
+
+// Le fichier livré se charge ; pour 1S2008 la colonne plein taux, sur 100, redonne les
+// valeurs actuelles par unité de crédit de l'avis publié (3 à 24 mois, au millième).
+TEST(Tableau, FichierLivreEtAvisDe1S2008)
+{
+    taux::TableTaux table;
+    table.fichiertaux = QStringLiteral(BRUNELIX_TAUX_LIVRES);
+    ASSERT_EQ(taux::chargetaux(table), taux::Chargement::Ok);
+    const auto annees = taux::listeannees(table);
+    ASSERT_TRUE(annees && !annees->isEmpty());
+    EXPECT_EQ(annees->first(), QStringLiteral("2024"));
+
+    const int avis[22] = {988, 986, 983, 980, 977, 974, 972, 969, 966, 963, 960,
+                          958, 955, 952, 950, 947, 944, 941, 939, 936, 933, 931};
+    const calcul::Tableau t =
+        calcul::construittableau(taux::tauxperiode(table, 2008, 1), QStringLiteral("100"), francais);
+    ASSERT_TRUE(t.complet);
+    EXPECT_EQ(t.intitule, QStringLiteral(" 6.98 %"));
+    for (int k = 1; k <= 22; ++k) {
+        bool lu = false;
+        const int centiemes = cellule(t, k, 1).remove(u',').toInt(&lu);
+        ASSERT_TRUE(lu) << cellule(t, k, 1).toStdString();
+        EXPECT_EQ((centiemes + 5) / 10, avis[k - 1]) << k + 2 << " mois";
+    }
 }
 
 } // namespace
