@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
-// État partagé du programme : la table des taux et le verrou de l'onglet du détail.
+// État partagé du programme : emplacements des fichiers, table des taux, verrou de l'onglet du détail.
 
 #include "rates/tabletaux.h"
+#include "update/emplacements.h"
 
 struct EtatBrunelix
 {
+    maj::Emplacements emplacements; // fixés au démarrage
     taux::TableTaux table;
     bool detailvalide = false; // l'onglet du détail peut être montré
 };

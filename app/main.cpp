@@ -26,8 +26,9 @@ int main(int argc, char *argv[])
     // Ligne de commande telle que reçue : les arguments joints par des blancs.
     const QStringList arguments = QApplication::arguments().mid(1);
     EtatBrunelix etat;
-    const std::unique_ptr<Maj> maj = chargeparametres(etat.table);
-    FormBrunelix fenetre(etat, *maj, arguments.join(u' '));
+    etat.emplacements = maj::emplacements(arguments.join(u' '), QCoreApplication::applicationDirPath());
+    const std::unique_ptr<Maj> maj = chargeparametres(etat);
+    FormBrunelix fenetre(etat, *maj);
     fenetre.charge();
     fenetre.affiche();
     // Essai de l'installation (sans écran ni utilisateur) : fin normale une fois la fenêtre affichée.

@@ -64,8 +64,9 @@ void recalcule14(benchmark::State &etat)
 {
     Dossier d;
     EtatBrunelix e;
-    const auto maj = chargeparametres(e.table, d.dossier.path());
-    FormBrunelix f(e, *maj, d.dossier.path());
+    e.emplacements = maj::emplacements({}, d.dossier.path());
+    const auto maj = chargeparametres(e);
+    FormBrunelix f(e, *maj);
     f.charge();
     f.affiche();
     int i = 0;
@@ -85,8 +86,9 @@ void demarrage(benchmark::State &etat)
     Dossier d;
     for (auto _ : etat) {
         EtatBrunelix e;
-        const auto maj = chargeparametres(e.table, d.dossier.path());
-    FormBrunelix f(e, *maj, d.dossier.path());
+        e.emplacements = maj::emplacements({}, d.dossier.path());
+        const auto maj = chargeparametres(e);
+        FormBrunelix f(e, *maj);
         f.charge();
         f.affiche();
         benchmark::DoNotOptimize(f.grab());
@@ -115,8 +117,9 @@ void demarragemaj(benchmark::State &etat)
         f.close();
         etat.ResumeTiming();
         EtatBrunelix e;
-        const auto maj = chargeparametres(e.table, d.dossier.path());
-        FormBrunelix fenetre(e, *maj, d.dossier.path());
+        e.emplacements = maj::emplacements({}, d.dossier.path());
+        const auto maj = chargeparametres(e);
+        FormBrunelix fenetre(e, *maj);
         fenetre.charge();
         fenetre.affiche();
         benchmark::DoNotOptimize(fenetre.grab());

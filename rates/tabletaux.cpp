@@ -78,18 +78,3 @@ Chargement lisentrees(TableTaux &table, const QByteArray &contenu)
 }
 
 } // namespace taux
-
-namespace taux {
-
-QString emplacementtaux(const QString &lignecommande, const QString &dossierprogramme)
-{
-    QString chemin = lignecommande;
-    if (!chemin.endsWith(u'/'))
-        chemin += u'/';
-    chemin += QStringLiteral("BRUNELIX.TXT");
-    if (!fichierexiste(chemin))
-        chemin = dossierprogramme + QStringLiteral("/BRUNELIX.TXT");
-    return chemin;
-}
-
-} // namespace taux

@@ -38,11 +38,3 @@ Chargement chargetaux(TableTaux &table);
 Chargement lisentrees(TableTaux &table, const QByteArray &contenu);
 
 } // namespace taux
-
-namespace taux {
-
-// Chemin du fichier des taux : le dossier de la ligne de commande (tel que reçu),
-// sinon le dossier du programme.
-QString emplacementtaux(const QString &lignecommande, const QString &dossierprogramme);
-
-} // namespace taux

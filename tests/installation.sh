@@ -24,5 +24,8 @@ desktop-file-validate "$p/share/applications/brunelix.desktop"
 # BRUNELIX_ESSAI_DEMARRAGE : fin normale dès la fenêtre affichée. Un fichier introuvable ou
 # corrompu laisserait sa boîte de message ouverte : timeout en garde-fou.
 cd "$prefixe"
+# Ni le vrai dossier personnel ni /tmp : tout dans le dossier de l'essai.
+unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CACHE_HOME XDG_STATE_HOME
+export HOME=$prefixe XDG_RUNTIME_DIR=$prefixe TMPDIR=$prefixe
 QT_QPA_PLATFORM=offscreen BRUNELIX_ESSAI_DEMARRAGE=1 timeout 120 "$p/bin/brunelix"
 echo "installé et démarré : $p"

@@ -2,9 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "update/parametres.h"
 
+#include "update/emplacements.h"
 #include "update/ini.h"
 
-#include <QCoreApplication>
+#include <QFileInfo>
 
 namespace maj {
 
@@ -16,8 +17,6 @@ const QString clemaj = QStringLiteral("CHECKMAJ");
 } // namespace
 
 QString adressedefaut() { return QStringLiteral(BRUNELIX_ADRESSE); }
-
-QString cheminparametres() { return cheminparametres(QCoreApplication::applicationDirPath()); }
 
 QString cheminparametres(const QString &dossier) { return dossier + QStringLiteral("/Brunelix.ini"); }
 
@@ -34,9 +33,12 @@ Parametres litparametres(const QString &chemin)
 
 void ecritparametres(const Parametres &p, const QString &chemin)
 {
-    ecrireini(section, cleadresse, p.adresse, chemin);
-    ecrireini(section, cleconnexion, p.checkconnection ? QStringLiteral("1") : QStringLiteral("0"), chemin);
-    ecrireini(section, clemaj, p.checkmaj ? QStringLiteral("1") : QStringLiteral("0"), chemin);
+    ecritavecdossier(chemin, [&] {
+        ecrireini(section, cleadresse, p.adresse, chemin);
+        ecrireini(section, cleconnexion, p.checkconnection ? QStringLiteral("1") : QStringLiteral("0"), chemin);
+        ecrireini(section, clemaj, p.checkmaj ? QStringLiteral("1") : QStringLiteral("0"), chemin);
+        return QFileInfo::exists(chemin);
+    });
 }
 
 } // namespace maj

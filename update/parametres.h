@@ -17,15 +17,14 @@ struct Parametres
 // Adresse par défaut du fichier des taux.
 QString adressedefaut();
 
-// Chemin du fichier des réglages, refait à chaque accès : dossier du programme
-// (ou le dossier donné) suivi de « /Brunelix.ini ».
-QString cheminparametres();
+// Chemin du fichier des réglages dans ce dossier : « /Brunelix.ini » ajouté.
 QString cheminparametres(const QString &dossier);
 
 // Lecture des trois clés ; adresse vide ou absente : l'adresse par défaut.
 Parametres litparametres(const QString &chemin);
 
-// Enregistrement dans l'ordre ADRESS, CHECKCONNECTION, CHECKMAJ. Un échec ne dit rien.
+// Enregistrement dans l'ordre ADRESS, CHECKCONNECTION, CHECKMAJ, le dossier créé au besoin.
+// Un échec ne dit rien.
 void ecritparametres(const Parametres &p, const QString &chemin);
 
 } // namespace maj

@@ -43,10 +43,10 @@ const QString avisdetail = QStringLiteral("Détail impossible : taux nul ou mont
 
 } // namespace
 
-FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, const QString &lignecommande, QWidget *parent)
+FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      etat_(etat), maj_(maj), lignecommande_(lignecommande)
+      etat_(etat), maj_(maj)
 {
     setWindowTitle(QStringLiteral("Brunelix"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
@@ -118,7 +118,7 @@ void FormBrunelix::charge()
 {
     fond_ = fond::degrade(size());
 
-    etat_.table.fichiertaux = taux::emplacementtaux(lignecommande_, QCoreApplication::applicationDirPath());
+    etat_.table.fichiertaux = etat_.emplacements.taux;
 
     grille_->setTexte(0, QStringLiteral("Mois"));
     grille_->setTexte(1, QStringLiteral("Crédit gratuit"));
@@ -128,7 +128,7 @@ void FormBrunelix::charge()
         grille_->setCouleurCourante(QColor(255, 255, 192));
     }
     chargetaux();
-    if (verifiemaj(etat_.table, maj_))
+    if (verifiemaj(etat_, maj_))
         chargetaux();
 }
 

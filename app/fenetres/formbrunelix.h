@@ -22,7 +22,7 @@ class FormBrunelix : public QWidget
 {
     Q_OBJECT
 public:
-    FormBrunelix(EtatBrunelix &etat, Maj &maj, const QString &lignecommande, QWidget *parent = nullptr);
+    FormBrunelix(EtatBrunelix &etat, Maj &maj, QWidget *parent = nullptr);
 
     void charge();   // chargement, avant le premier affichage
     void active();   // activation : premier affichage, retour d'une fenêtre du programme
@@ -56,7 +56,6 @@ private:
 
     EtatBrunelix &etat_;
     Maj &maj_;
-    QString lignecommande_;
     ControlesPrincipaux c_;
     Grille *grille_;
     Onglets *onglets_;

@@ -5,7 +5,7 @@
 #include "app/bureau/bureau.h"
 #include "app/disposition/disposition.h"
 #include "app/bureau/fin.h"
-#include "rates/tabletaux.h"
+#include "app/etat.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,10 +13,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-Maj::Maj(const taux::TableTaux &table, const QString &dossier, QWidget *parent)
+Maj::Maj(const EtatBrunelix &etat, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      table_(table), dossier_(dossier)
+      etat_(etat)
 {
     setWindowTitle(QStringLiteral("Mise à jour des taux de crédit gratuit"));
     setWindowIcon(QIcon(QStringLiteral(":/images/iconemaj.png")));
@@ -44,10 +44,7 @@ Maj::Maj(const taux::TableTaux &table, const QString &dossier, QWidget *parent)
     connect(c_.Boutonmanuel, &QPushButton::clicked, this, &Maj::manuelle);
 }
 
-QString Maj::cheminparametres() const
-{
-    return dossier_.isEmpty() ? maj::cheminparametres() : maj::cheminparametres(dossier_);
-}
+QString Maj::cheminparametres() const { return etat_.emplacements.parametres; }
 
 maj::Parametres Maj::parametres() const
 {
@@ -69,7 +66,7 @@ void Maj::valider()
 
 void Maj::manuelle()
 {
-    bureau::editeur(bureau::chemincourt(table_.fichiertaux));
+    bureau::editeur(bureau::chemincourt(maj::fichiermanuel(etat_.emplacements)));
     fin::immediate();
 }
 
@@ -88,9 +85,9 @@ bool Maj::eventFilter(QObject *o, QEvent *e)
     return QDialog::eventFilter(o, e);
 }
 
-std::unique_ptr<Maj> chargeparametres(const taux::TableTaux &table, const QString &dossier)
+std::unique_ptr<Maj> chargeparametres(const EtatBrunelix &etat)
 {
-    auto m = std::make_unique<Maj>(table, dossier);
+    auto m = std::make_unique<Maj>(etat);
     m->montreparametres(maj::litparametres(m->cheminparametres()));
     return m;
 }

@@ -5,8 +5,8 @@
 // chargeparametres, qui remplit ses contrôles depuis Brunelix.ini ; pour toute la
 // session ses contrôles sont les réglages que lit la mise à jour automatique.
 // OK enregistre puis cache ; Annuler (ou Échap, ou la fermeture) cache sans rien
-// écrire ; la mise à jour manuelle ouvre l'éditeur sur le fichier des taux et finit
-// le programme.
+// écrire ; la mise à jour manuelle ouvre l'éditeur sur le fichier des taux (la copie
+// de l'utilisateur en mode installé) et finit le programme.
 
 #include "app/disposition/dispositionmaj.h"
 #include "update/parametres.h"
@@ -16,16 +16,14 @@
 
 #include <memory>
 
-namespace taux {
-struct TableTaux;
-}
+struct EtatBrunelix;
 
 class Maj : public QDialog
 {
     Q_OBJECT
 public:
-    // dossier : dossier du fichier des réglages ; vide : celui du programme.
-    Maj(const taux::TableTaux &table, const QString &dossier = {}, QWidget *parent = nullptr);
+    // Réglages et fichier de la mise à jour manuelle : etat.emplacements.
+    explicit Maj(const EtatBrunelix &etat, QWidget *parent = nullptr);
 
     const ControlesMaj &controles() const { return c_; }
     maj::Parametres parametres() const;
@@ -42,10 +40,9 @@ private:
     void valider();
     void manuelle();
 
-    const taux::TableTaux &table_;
-    QString dossier_;
+    const EtatBrunelix &etat_;
     ControlesMaj c_;
 };
 
 // Crée le dialogue caché et le remplit depuis Brunelix.ini.
-std::unique_ptr<Maj> chargeparametres(const taux::TableTaux &table, const QString &dossier = {});
+std::unique_ptr<Maj> chargeparametres(const EtatBrunelix &etat);

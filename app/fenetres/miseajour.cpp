@@ -2,15 +2,16 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/fenetres/miseajour.h"
 
+#include "app/etat.h"
 #include "app/fenetres/maj.h"
-#include "rates/tabletaux.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 
-bool verifiemaj(const taux::TableTaux &table, Maj &dialogue)
+bool verifiemaj(EtatBrunelix &etat, Maj &dialogue)
 {
+    const taux::TableTaux &table = etat.table;
     const ControlesMaj &c = dialogue.controles();
     if (!c.CheckMaj->isChecked() || table.nbtaux < 0)
         return false;
@@ -22,5 +23,10 @@ bool verifiemaj(const taux::TableTaux &table, Maj &dialogue)
         else
             QGuiApplication::restoreOverrideCursor();
     };
-    return maj::verifiemaj({table.periodes[0], dialogue.Inet, c.Checkconnection->isChecked(), table.fichiertaux}, dep);
+    const QString cible = etat.emplacements.ecriture;
+    const maj::Demande d{table.periodes[0], dialogue.Inet, c.Checkconnection->isChecked(), cible};
+    if (!maj::ecritavecdossier(cible, [&] { return maj::verifiemaj(d, dep); }))
+        return false;
+    etat.table.fichiertaux = cible;
+    return true;
 }

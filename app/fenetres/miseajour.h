@@ -3,11 +3,10 @@
 #pragma once
 // Mise à jour automatique lancée par le chargement de la fenêtre principale.
 
-namespace taux {
-struct TableTaux;
-}
+struct EtatBrunelix;
 class Maj;
 
 // Quand CheckMaj est coché : vérifie l'échéance et télécharge (sablier pendant le
-// transfert). Vrai quand le fichier des taux a été remplacé et doit être rechargé.
-bool verifiemaj(const taux::TableTaux &table, Maj &dialogue);
+// transfert) vers l'emplacement d'écriture, dont le dossier est créé au besoin. Vrai quand
+// le fichier a été écrit : fichiertaux le nomme dès lors, l'appelant recharge la table.
+bool verifiemaj(EtatBrunelix &etat, Maj &dialogue);

@@ -85,9 +85,12 @@ TEST(RapportFatal, FichierIntrouvable)
             fermeboitemodale();
             QTemporaryDir vide;
             EtatBrunelix etat;
-            const auto maj = chargeparametres(etat.table, vide.path());
-            FormBrunelix f(etat, *maj, vide.path());
-            f.charge(); // le dossier du programme des tests n'a pas de fichier des taux
+            // Mode installé : ni le dossier du programme des tests ni les dossiers XDG
+            // temporaires n'ont de fichier des taux.
+            etat.emplacements = maj::emplacements(vide.path(), QCoreApplication::applicationDirPath());
+            const auto maj = chargeparametres(etat);
+            FormBrunelix f(etat, *maj);
+            f.charge();
             std::exit(0);
         },
         ::testing::ExitedWithCode(1), introuvable);

@@ -43,10 +43,11 @@ FenetreEssai::FenetreEssai(const QByteArray &taux, QLocale regional, const QByte
     ecrittaux(fichier(), taux);
     if (!ini.isEmpty())
         ecrittaux(dossier.filePath(QStringLiteral("Brunelix.ini")), ini);
-    maj = chargeparametres(etat.table, dossier.path());
+    etat.emplacements = maj::emplacements(dossier.path(), dossier.path()); // portable
+    maj = chargeparametres(etat);
     if (prepare)
         prepare(*maj);
-    fenetre = std::make_unique<FormBrunelix>(etat, *maj, dossier.path());
+    fenetre = std::make_unique<FormBrunelix>(etat, *maj);
     fenetre->charge();
     fenetre->affiche();
     QApplication::setActiveWindow(fenetre.get());

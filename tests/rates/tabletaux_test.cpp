@@ -122,18 +122,4 @@ TEST(ChargementFichier, RechargementPlusCourtGardeLesAnciennesEntrees)
     EXPECT_TRUE(e.table.datefichiertaux.isValid());
 }
 
-TEST(Emplacement, LigneDeCommande)
-{
-    QTemporaryDir taux, programme;
-    QFile f(taux.filePath(QStringLiteral("BRUNELIX.TXT")));
-    f.open(QIODevice::WriteOnly);
-    f.close();
-    const QString attendu = taux.path() + QStringLiteral("/BRUNELIX.TXT");
-    EXPECT_EQ(taux::emplacementtaux(taux.path(), programme.path()), attendu);
-    EXPECT_EQ(taux::emplacementtaux(taux.path() + u'/', programme.path()), attendu);
-    const QString repli = programme.path() + QStringLiteral("/BRUNELIX.TXT");
-    EXPECT_EQ(taux::emplacementtaux(u'"' + taux.path() + u'"', programme.path()), repli);
-    EXPECT_EQ(taux::emplacementtaux(QString(), programme.path()), repli);
-}
-
 } // namespace

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
+// Fichier des taux et réglages : où ils sont trouvés, puis écrits (mises à jour manuelle et automatique, réglages).
+#include "update/ecriture.h"
+#include "update/emplacements.h"
+#include "update/parametres.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Programme dans p/bin, fichier livré dans p/share ; données XDG de l'utilisateur dans u (p/share pour
+// un préfixe ~/.local), du système dans s ; réglages XDG dans c ; dossier de la ligne de commande l.
+enum Lieu { Aucun, Programme, Livre, Systeme, Copie, Ligne };
+
+struct Cas
+{
+    const char *nom;
+    std::vector<std::pair<Lieu, QByteArray>> fichiers; // lieu et entrées
+    QString ligne;                                     // « @ » : le dossier de l'essai
+    Lieu lu, ecrit, montre; // montre : le fichier dont la mise à jour manuelle ouvre le contenu
+    bool portable = false;
+    const char *donnees = "u";
+    friend void PrintTo(const Cas &c, std::ostream *os) { *os << c.nom; }
+};
+
+class Emplacement : public ::testing::TestWithParam<Cas>
+{};
+
+QByteArray lit(const QString &chemin)
+{
+    QFile f(chemin);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(absent)");
+}
+
+TEST_P(Emplacement, TrouveEtEcrit)
+{
+    const Cas &c = GetParam();
+    QTemporaryDir r;
+    const QString chemins[] = {r.filePath("absent"), r.filePath("p/bin/BRUNELIX.TXT"),
+                               r.filePath("p/share/brunelix/BRUNELIX.TXT"), r.filePath("s/brunelix/BRUNELIX.TXT"),
+                               r.filePath(c.donnees) + "/brunelix/BRUNELIX.TXT", r.filePath("l/BRUNELIX.TXT")};
+    std::vector<std::pair<const char *, QByteArray>> avant;
+    for (const auto &[v, d] : {std::pair{"XDG_DATA_HOME", c.donnees}, {"XDG_DATA_DIRS", "s"}, {"XDG_CONFIG_HOME", "c"}}) {
+        avant.emplace_back(v, qgetenv(v));
+        qputenv(v, r.filePath(d).toUtf8());
+    }
+    for (const auto &[lieu, entrees] : c.fichiers)
+        EXPECT_TRUE(QDir().mkpath(QFileInfo(chemins[lieu]).path()) &&
+                    maj::remplacefichier(chemins[lieu], "' " + QByteArray::number(lieu) + "\r\n" + entrees));
+    const QByteArray montre = lit(chemins[c.montre]);
+
+    const maj::Emplacements e = maj::emplacements(QString(c.ligne).replace(u'@', r.path()), r.filePath("p/bin"));
+    EXPECT_EQ(e.portable, c.portable);
+    EXPECT_EQ(e.taux, chemins[c.lu]);
+    EXPECT_EQ(e.ecriture, chemins[c.ecrit]);
+    EXPECT_EQ(e.parametres, r.filePath(c.portable ? "p/bin/Brunelix.ini" : "c/brunelix/Brunelix.ini"));
+    EXPECT_EQ(maj::fichiermanuel(e), e.ecriture);
+    EXPECT_EQ(lit(e.ecriture), montre);
+    // Automatique et réglages : dossiers créés ; aucun autre fichier des taux n'est touché.
+    EXPECT_TRUE(maj::ecritavecdossier(e.ecriture, [&] { return maj::remplacefichier(e.ecriture, "1S2030\t5\r\n"); }));
+    maj::ecritparametres({}, e.parametres);
+    EXPECT_TRUE(QFile::exists(e.parametres));
+    for (const auto &[lieu, entrees] : c.fichiers)
+        EXPECT_TRUE(chemins[lieu] == e.ecriture || lit(chemins[lieu]).endsWith(entrees)) << lieu;
+    for (const auto &[v, valeur] : avant)
+        qputenv(v, valeur);
+}
+
+const QByteArray s1 = "1S2010\t3\r\n", s2 = "2S2010\t3\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, Emplacement,
+    ::testing::Values(Cas{"portable", {{Programme, s1}}, "", Programme, Programme, Programme, true},
+                      Cas{"portable_ligne", {{Programme, s1}, {Ligne, s1}}, "@/l", Ligne, Ligne, Ligne, true},
+                      Cas{"ligne_entre_guillemets", {{Programme, s1}, {Ligne, s1}}, "\"@/l\"", Programme, Programme,
+                          Programme, true},
+                      Cas{"installe_sans_copie", {{Livre, s1}, {Systeme, s2}}, "@/l", Livre, Copie, Livre},
+                      Cas{"installe_livre_xdg", {{Systeme, s1}}, "", Systeme, Copie, Systeme},
+                      Cas{"copie_du_meme_semestre", {{Livre, s1}, {Copie, s1}}, "", Copie, Copie, Copie},
+                      Cas{"copie_plus_ancienne", {{Livre, s2}, {Copie, s1}}, "", Livre, Copie, Copie},
+                      Cas{"copie_corrompue", {{Livre, s2}, {Copie, "1S2010 3"}}, "", Copie, Copie, Copie},
+                      Cas{"installe_ligne", {{Livre, s2}, {Copie, s2}, {Ligne, s1}}, "@/l/", Ligne, Ligne, Ligne},
+                      Cas{"prefixe_utilisateur", {{Livre, s1}}, "", Copie, Copie, Copie, false, "p/share"},
+                      Cas{"installe_sans_fichier", {}, "", Copie, Copie, Aucun}),
+    [](const auto &info) { return std::string(info.param.nom); });
+
+} // namespace
