@@ -7,10 +7,13 @@ set -euo pipefail
 cd "$(dirname "$0")"
 . ./outils.sh
 installe dpkg-dev file
+export DEB_BUILD_MAINT_OPTIONS="hardening=+all"
 eval "$(dpkg-buildflags --export=sh)"
 export CXXFLAGS="$CXXFLAGS $CPPFLAGS"
 echo "[1/3] Configuration (build-paquet, préfixe /usr)"
-cmake -S . -B build-paquet -G Ninja -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
+lanceur=()
+command -v ccache >/dev/null && lanceur=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build-paquet -G Ninja "${lanceur[@]}" -DCMAKE_BUILD_TYPE=None -DCMAKE_INSTALL_PREFIX=/usr \
       -DBRUNELIX_TESTS=OFF -DBRUNELIX_BENCH=OFF >/dev/null
 echo "[2/3] Construction"
 cmake --build build-paquet

@@ -9,8 +9,7 @@ set(CPACK_PACKAGE_VENDOR "Les auteurs de Brunelix")
 set(CPACK_PACKAGE_CONTACT "Les auteurs de Brunelix <brunelix@example.com>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://www.example.com/brunelix)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "cash price of a purchase paid in interest-free instalments")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "cash price of a purchase paid in interest-free instalments
-Brunelix computes the discount due to a buyer who pays cash instead of taking
+set(CPACK_PACKAGE_DESCRIPTION "Brunelix computes the discount due to a buyer who pays cash instead of taking
 an interest-free credit, from the official rates of the period. It shows the
 detail of each instalment, copies or prints the table, and updates its rate
 file from the address set in its settings.")
