@@ -1,14 +1,20 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
-# Installe ce qui manque, construit et passe tous les tests (plateforme offscreen).
+# Installe ce qui manque (programme, tests, mesures), construit tout et passe tous les tests
+# (plateforme offscreen).
 set -euo pipefail
 cd "$(dirname "$0")"
 . ./outils.sh
-installe
+echo "[1/4] Paquets du programme, des tests et des mesures"
+installe $paquetstests
 werror=OFF
 [ -n "${CI:-}" ] && werror=ON
-construit -DBRUNELIX_WERROR=$werror
+echo "[2/4] Configuration de build/ (tests et mesures allumés)"
+configure -DBRUNELIX_WERROR=$werror -DBRUNELIX_TESTS=ON -DBRUNELIX_BENCH=ON -DBRUNELIX_FUZZ=OFF
+echo "[3/4] Construction"
+construit
+echo "[4/4] Tests"
 export QT_QPA_PLATFORM=offscreen
 cd build
 ctest --output-on-failure -j2

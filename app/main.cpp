@@ -3,6 +3,7 @@
 #include "app/bureau/demarrage.h"
 #include "app/etat.h"
 #include "app/bureau/fin.h"
+#include "app/bureau/lignecommande.h"
 #include "app/fenetres/formbrunelix.h"
 #include "app/fenetres/maj.h"
 
@@ -13,9 +14,12 @@
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    // Ligne de commande (1/2) : --help et --version finissent ici, avant QApplication.
     QApplication::setApplicationName(QStringLiteral("Brunelix"));
     QApplication::setApplicationVersion(QStringLiteral(BRUNELIX_VERSION));
+    commande::options(argc, argv);
+    QApplication app(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brunelix.Brunelix"));
     preparedemarrage();
 
     QTranslator traduction;
@@ -23,10 +27,10 @@ int main(int argc, char *argv[])
                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&traduction);
 
-    // Ligne de commande telle que reçue : les arguments joints par des blancs.
-    const QStringList arguments = QApplication::arguments().mid(1);
+    // Ligne de commande (2/2) : le dossier, les arguments restants joints par des blancs.
+    const QString dossier = commande::dossier(QApplication::arguments());
     EtatBrunelix etat;
-    etat.emplacements = maj::emplacements(arguments.join(u' '), QCoreApplication::applicationDirPath());
+    etat.emplacements = maj::emplacements(dossier, QCoreApplication::applicationDirPath());
     const std::unique_ptr<Maj> maj = chargeparametres(etat);
     FormBrunelix fenetre(etat, *maj);
     fenetre.charge();

@@ -166,25 +166,70 @@ def degrade(c0, c1, a0, a1, axe="y"):
 
 
 # ---------------------------------------------------------------- images
+# Géométrie de l'icône, commune au rendu PNG et à l'icône vectorielle (unités de 32 × 32).
+ICONE_BORD = (80, 0, 80, 255)
+ICONE_DEGRADE = ((168, 40, 168, 255), (112, 0, 112, 255), 1, 31)
+ICONE_C = (18.5, 16, 10, 10.5, 6.6, 7.1)  # centre, rayons extérieurs, rayons intérieurs
+ICONE_BARRES = ((5, 12, 19, 14.6), (5, 17.4, 19, 20))
+
+
+def icone_ouverture():
+    cx, cy, _, ry = ICONE_C[:4]
+    return [(cx, cy), (cx + 14, cy - ry), (cx + 14, cy + ry)]
+
+
 def icone():
     """Icône de fenêtre : carré violet arrondi portant un « € » blanc."""
     t = Toile(icone.TAILLE, icone.TAILLE)
-    t.peindre(rect_arrondi(0, 0, 32, 32, 7), (80, 0, 80, 255))
-    t.peindre(rect_arrondi(1, 1, 31, 31, 6),
-              degrade((168, 40, 168, 255), (112, 0, 112, 255), 1, 31))
+    t.peindre(rect_arrondi(0, 0, 32, 32, 7), ICONE_BORD)
+    t.peindre(rect_arrondi(1, 1, 31, 31, 6), degrade(*ICONE_DEGRADE))
     blanc = (255, 255, 255, 255)
     # arc du « C » : couronne ouverte à droite
-    cx, cy = 18.5, 16
-    couronne = ellipse(cx, cy, 10, 10.5) - ellipse(cx, cy, 6.6, 7.1)
-    ouverture = poly([(cx, cy), (cx + 14, cy - 10.5), (cx + 14, cy + 10.5)])
-    t.peindre(couronne - ouverture, blanc)
+    cx, cy, rx, ry, rxi, ryi = ICONE_C
+    couronne = ellipse(cx, cy, rx, ry) - ellipse(cx, cy, rxi, ryi)
+    t.peindre(couronne - poly(icone_ouverture()), blanc)
     # les deux barres horizontales
-    t.peindre(rect(5, 12, 19, 14.6), blanc)
-    t.peindre(rect(5, 17.4, 19, 20), blanc)
+    for barre in ICONE_BARRES:
+        t.peindre(rect(*barre), blanc)
     return t
 
 
 icone.TAILLE = 32
+
+
+def icone_svg():
+    """La même icône en SVG, pour le dossier scalable du thème."""
+    def hexa(c):
+        return "#%02x%02x%02x" % c[:3]
+
+    def ovale(cx, cy, rx, ry):
+        return ("M %g,%g a %g,%g 0 1,0 %g,0 a %g,%g 0 1,0 %g,0 Z"
+                % (cx - rx, cy, rx, ry, 2 * rx, rx, ry, -2 * rx))
+    c0, c1, a0, a1 = ICONE_DEGRADE
+    cx, cy, rx, ry, rxi, ryi = ICONE_C
+    pointes = " ".join("%g,%g" % p for p in icone_ouverture())
+    lignes = [
+        '<svg xmlns="http://www.w3.org/2000/svg" width="32" height="32" viewBox="0 0 32 32">',
+        "  <defs>",
+        '    <linearGradient id="fond" gradientUnits="userSpaceOnUse" x1="0" y1="%g" x2="0" y2="%g">'
+        % (a0, a1),
+        '      <stop offset="0" stop-color="%s"/>' % hexa(c0),
+        '      <stop offset="1" stop-color="%s"/>' % hexa(c1),
+        "    </linearGradient>",
+        '    <mask id="ouverture">',
+        '      <rect width="32" height="32" fill="#fff"/>',
+        '      <polygon points="%s" fill="#000"/>' % pointes,
+        "    </mask>",
+        "  </defs>",
+        '  <rect width="32" height="32" rx="7" fill="%s"/>' % hexa(ICONE_BORD),
+        '  <rect x="1" y="1" width="30" height="30" rx="6" fill="url(#fond)"/>',
+        '  <path fill="#fff" fill-rule="evenodd" mask="url(#ouverture)" d="%s %s"/>'
+        % (ovale(cx, cy, rx, ry), ovale(cx, cy, rxi, ryi)),
+    ]
+    lignes += ['  <rect x="%g" y="%g" width="%g" height="%g" fill="#fff"/>'
+               % (x0, y0, x1 - x0, y1 - y0) for x0, y0, x1, y1 in ICONE_BARRES]
+    lignes += ["</svg>", ""]
+    return "\n".join(lignes)
 
 
 def quitter():
@@ -437,6 +482,10 @@ def main():
         fichier = os.path.join("theme", "brunelix-%d.png" % taille)
         icone().png(os.path.join(dossier, fichier))
         print(fichier)
+    fichier = os.path.join("theme", "brunelix.svg")
+    with open(os.path.join(dossier, fichier), "w", encoding="utf-8") as f:
+        f.write(icone_svg())
+    print(fichier)
 
 
 if __name__ == "__main__":

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
+#pragma once
+// Ligne de commande : --help et --version lus avant QApplication (son constructeur avorte sans
+// écran) ; le dossier facultatif ensuite, sur les arguments que Qt n'a pas pris pour lui.
+
+#include <QStringList>
+
+namespace commande {
+
+// Sur --help ou --version : imprime sur la sortie standard et termine avec le statut 0.
+void options(int argc, char **argv);
+
+// Le dossier : les arguments restants joints par des blancs (un dossier contenant des blancs se
+// passe sans guillemets), vide s'il n'y en a pas. Une option inconnue est signalée et ignorée ;
+// un dossier qui n'existe pas est signalé, puis passé tel quel (le repli habituel s'applique).
+QString dossier(const QStringList &arguments);
+
+} // namespace commande
