@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 # Installe ce qui manque au programme, le construit seul (sans tests, mesures ni fuzz) et lance
-# Brunelix avec son fichier des taux d'exemple.
+# Brunelix avec son fichier des taux livré.
 set -euo pipefail
 cd "$(dirname "$0")"
 . ./outils.sh
