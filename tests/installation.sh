@@ -24,5 +24,10 @@ desktop-file-validate "$p/share/applications/brunelix.desktop"
 # BRUNELIX_ESSAI_DEMARRAGE : fin normale dès la fenêtre affichée. Un fichier introuvable ou
 # corrompu laisserait sa boîte de message ouverte : timeout en garde-fou.
 cd "$prefixe"
+# Sans dossier d'exécution, Qt en laisserait un dans /tmp.
+if [ -z "${XDG_RUNTIME_DIR:-}" ]; then
+    export XDG_RUNTIME_DIR=$prefixe/execution
+    mkdir -m 700 "$XDG_RUNTIME_DIR"
+fi
 QT_QPA_PLATFORM=offscreen BRUNELIX_ESSAI_DEMARRAGE=1 timeout 120 "$p/bin/brunelix"
 echo "installé et démarré : $p"
