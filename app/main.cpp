@@ -38,5 +38,5 @@ int main(int argc, char *argv[])
     // Essai de l'installation (sans écran ni utilisateur) : fin normale une fois la fenêtre affichée.
     if (qEnvironmentVariableIsSet("BRUNELIX_ESSAI_DEMARRAGE"))
         QTimer::singleShot(0, &fenetre, [] { fin::immediate(); });
-    return app.exec();
+    return fin::boucle(); // un rapport fatal au chargement rend son statut sans boucle
 }

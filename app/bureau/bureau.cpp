@@ -121,10 +121,8 @@ void editeur(const QString &fichier)
     Commande c = editeurdefaut(fichier);
     if (c.programme.isEmpty())
         c = {premierinstalle(editeurs), {fichier}};
-    QStringList noms = editeurs;
-    if (!c.programme.isEmpty())
-        noms.prepend(QFileInfo(c.programme).fileName());
-    releveoulance(noms, c.programme, c.arguments);
+    // Seul compte l'éditeur qui serait lancé.
+    releveoulance({}, c.programme, c.arguments);
 }
 
 QString chemincourt(const QString &chemin) { return chemin; }

@@ -9,7 +9,8 @@ class Calculatrice
 {
 public:
     // Met au premier plan une calculatrice déjà ouverte (n'importe laquelle de la
-    // liste), sinon lance la première installée. Un échec ne dit rien.
+    // liste), sinon lance la première installée ; sous Wayland, où la fenêtre ouverte est
+    // hors d'atteinte, la lance quand même. Un échec ne dit rien.
     void lance();
 
     static const QStringList programmes;
@@ -20,8 +21,8 @@ namespace bureau {
 // Éditeurs cherchés quand le bureau ne déclare pas d'éditeur par défaut du texte brut.
 extern const QStringList editeurs;
 
-// Met au premier plan un éditeur déjà ouvert (le fichier n'y est pas ouvert),
-// sinon lance l'éditeur sur le fichier. Un échec ne dit rien.
+// Met au premier plan l'éditeur qui serait lancé s'il est déjà ouvert (le fichier n'y
+// est pas ouvert), sinon (ou sous Wayland) le lance sur le fichier. Un échec ne dit rien.
 void editeur(const QString &fichier);
 
 // Forme courte d'un chemin : Linux n'en a pas, le chemin est rendu tel quel.

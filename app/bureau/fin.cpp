@@ -22,20 +22,27 @@ public:
 
 namespace fin {
 
-void immediate()
+void immediate(int statut)
 {
     QCoreApplication *app = QCoreApplication::instance();
     if (!app || encours())
         return;
-    app->setProperty(drapeau, true);
+    app->setProperty(drapeau, statut);
     app->installEventFilter(new Silence(app));
-    QCoreApplication::exit(0);
+    QCoreApplication::exit(statut);
 }
 
 bool encours()
 {
     const QCoreApplication *app = QCoreApplication::instance();
-    return app && app->property(drapeau).toBool();
+    return app && app->property(drapeau).isValid();
+}
+
+int boucle()
+{
+    if (encours())
+        return QCoreApplication::instance()->property(drapeau).toInt();
+    return QCoreApplication::exec();
 }
 
 } // namespace fin

@@ -2,12 +2,14 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/bureau/rapport.h"
 
-#include <QMessageBox>
+#include "app/bureau/fin.h"
 
-#include <cstdlib>
+#include <QMessageBox>
 
 void rapportfatal(taux::Chargement cause, QWidget *parent)
 {
+    if (fin::encours()) // aucune boucle ne fermerait la boîte
+        return;
     const bool introuvable = cause == taux::Chargement::Introuvable;
     QMessageBox boite(QMessageBox::Critical,
                       introuvable ? QStringLiteral("Installation incomplète, ou mauvais paramètres")
@@ -17,5 +19,5 @@ void rapportfatal(taux::Chargement cause, QWidget *parent)
                                   : QStringLiteral("Fichier des taux de crédit gratuit corrompu"),
                       QMessageBox::Ok, parent);
     boite.exec();
-    std::_Exit(1);
+    fin::immediate(1);
 }

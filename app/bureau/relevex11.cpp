@@ -79,6 +79,13 @@ QList<xcb_window_t> valeurs32(const QByteArray &v)
 
 } // namespace
 
+bool fenetreshorsdatteinte()
+{
+    // Sans connexion X11 mais avec un bureau : Wayland. Sans bureau du tout (offscreen),
+    // il n'y a pas de fenêtre à chercher et la règle générale vaut.
+    return QGuiApplication::platformName().startsWith(QStringLiteral("wayland"));
+}
+
 bool relevefenetre(qint64 pid, const QString &nom)
 {
     const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;

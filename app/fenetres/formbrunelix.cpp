@@ -128,12 +128,14 @@ void FormBrunelix::charge()
         grille_->setCouleurCourante(QColor(255, 255, 192));
     }
     chargetaux();
-    if (verifiemaj(etat_, maj_))
+    if (!fin::encours() && verifiemaj(etat_, maj_))
         chargetaux();
 }
 
 void FormBrunelix::affiche()
 {
+    if (fin::encours()) // rapport fatal au chargement : main rend son statut
+        return;
     if (const QScreen *ecran = screen())
         move(ecran->availableGeometry().center() - rect().center());
     show();
@@ -147,7 +149,7 @@ void FormBrunelix::active()
     etat_.detailvalide = false;
     const QDateTime date = taux::datefichier(etat_.table.fichiertaux);
     if (!date.isValid())
-        rapportfatal(taux::Chargement::Introuvable, this);
+        return rapportfatal(taux::Chargement::Introuvable, this);
     if (date != etat_.table.datefichiertaux)
         chargetaux();
 }
@@ -156,7 +158,7 @@ void FormBrunelix::chargetaux()
 {
     const taux::Chargement r = taux::chargetaux(etat_.table);
     if (r != taux::Chargement::Ok)
-        rapportfatal(r, this);
+        return rapportfatal(r, this);
     remplitannees();
 }
 
@@ -164,7 +166,7 @@ void FormBrunelix::remplitannees()
 {
     const auto annees = taux::listeannees(etat_.table);
     if (!annees || annees->isEmpty())
-        rapportfatal(taux::Chargement::Corrompu, this);
+        return rapportfatal(taux::Chargement::Corrompu, this);
     {
         const QSignalBlocker bloque(c_.listeannee);
         c_.listeannee->clear();

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "outils.h"
 
+#include "app/bureau/fin.h"
 #include "app/controles/grille.h"
 
 #include <QAbstractButton>
@@ -50,6 +51,8 @@ FenetreEssai::FenetreEssai(const QByteArray &taux, QLocale regional, const QByte
     fenetre = std::make_unique<FormBrunelix>(etat, *maj);
     fenetre->charge();
     fenetre->affiche();
+    if (fin::encours()) // rapport fatal : pas de fenêtre affichée
+        return;
     QApplication::setActiveWindow(fenetre.get());
     EXPECT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
 }

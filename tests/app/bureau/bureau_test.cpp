@@ -69,7 +69,8 @@ TEST(Calculatrice, LanceeUneSeuleFois)
 }
 
 // Une calculatrice déjà ouverte, quelle qu'elle soit dans la liste, empêche d'en lancer
-// une autre ; celle d'un autre utilisateur ne compte pas.
+// une autre ; celle d'un autre utilisateur ne compte pas, ni un programme dont seul le
+// nom coupé par le noyau (15 caractères) est celui d'une calculatrice.
 TEST(Calculatrice, OuverteAilleurs)
 {
     const struct
@@ -78,7 +79,8 @@ TEST(Calculatrice, OuverteAilleurs)
         const char *ouverte;
         bool autreutilisateur;
         int lancements;
-    } cas[] = {{"kcalc_ouverte", "kcalc", false, 0}, {"xcalc_d_un_autre", "xcalc", true, 1}};
+    } cas[] = {{"kcalc_ouverte", "kcalc", false, 0}, {"xcalc_d_un_autre", "xcalc", true, 1},
+               {"fournisseur_de_recherche", "gnome-calculator-search-provider", false, 1}};
     for (const auto &c : cas) {
         if (c.autreutilisateur && ::getuid() != 0)
             continue; // changer d'utilisateur demande root

@@ -145,7 +145,7 @@ struct FauxEditeur
 // Dans un processus fils : Entrée sur Boutonmanuel (focus initial), puis ce qui reste.
 enum Editeur { Absent, Ferme, DejaOuvert };
 
-void manuelle(Editeur editeur)
+int essaimanuelle(Editeur editeur)
 {
     FauxEditeur faux;
     QTemporaryDir vide;
@@ -182,6 +182,12 @@ void manuelle(Editeur editeur)
     for (const QByteArray &pid : litfichier(faux.journal + QStringLiteral(".pid")).split('\n'))
         if (pid.toInt() > 0)
             ::kill(pid.toInt(), SIGKILL);
+    return code;
+}
+
+void manuelle(Editeur editeur)
+{
+    const int code = essaimanuelle(editeur); // dossiers temporaires supprimés avant la sortie
     std::_Exit(code);
 }
 
