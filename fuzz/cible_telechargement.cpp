@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     const int statut = donnees[0] < 0x80 ? 200 : (((donnees[0] & 0x7f) << 8) | donnees[1]) % 1000;
     const QByteArray corps(reinterpret_cast<const char *>(donnees + 2), static_cast<qsizetype>(taille - 2));
 
-    const bool accepte = maj::acceptecorps(statut, corps);
+    const bool accepte = maj::acceptecorps(statut, corps, QString());
     const bool recevable = statut >= 200 && statut <= 299 && !corps.isEmpty() && corps.size() <= maj::taillemaxcorps &&
                            !corps.contains("Not Found");
     if (accepte)
