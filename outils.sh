@@ -3,7 +3,7 @@
 # Fonctions communes de run.sh, test.sh et paquet.sh : installation des paquets et construction.
 
 # Ce qu'il faut pour construire et lancer le programme (run.sh).
-paquets="build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libsimpleini-dev libxcb1-dev \
+paquets="build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n libxcb1-dev \
 fonts-liberation ca-certificates"
 # En plus pour les tests et les mesures (test.sh) : GoogleTest, Benchmark, lecture des PDF,
 # vérification de l'entrée de menu et de la fiche AppStream installées.

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Fichier des réglages : octets quelconques lus par lireini et par la lecture des réglages,
-// puis enregistrés et relus : les trois réglages reviennent tels quels.
+// puis enregistrés et relus : les trois réglages reviennent tels quels, un second
+// enregistrement ne change plus rien, et un fichier refusé (non texte) reste intact.
 #include "fuzz/commun.h"
 #include "update/ini.h"
 #include "update/parametres.h"
@@ -23,6 +24,13 @@ void ecrit(const QString &chemin, const QByteArray &contenu)
                 "fichier des réglages écrit");
 }
 
+QByteArray litout(const QString &chemin)
+{
+    QFile f(chemin);
+    fuzz::exige(f.open(QIODevice::ReadOnly), "fichier des réglages relu");
+    return f.readAll();
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t taille)
@@ -30,7 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     static QTemporaryDir dossier;
     fuzz::exige(dossier.isValid(), "dossier temporaire créé");
     const QString chemin = maj::cheminparametres(dossier.path());
-    ecrit(chemin, QByteArray(reinterpret_cast<const char *>(donnees), static_cast<qsizetype>(taille)));
+    const QByteArray octets(reinterpret_cast<const char *>(donnees), static_cast<qsizetype>(taille));
+    ecrit(chemin, octets);
 
     const QString adresse = maj::lireini(section, QStringLiteral("ADRESS"), chemin);
     const QString connexion = maj::lireini(section, QStringLiteral("CHECKCONNECTION"), chemin);
@@ -48,5 +57,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     const maj::Parametres relu = maj::litparametres(chemin);
     fuzz::exige(relu.adresse == p.adresse && relu.checkconnection == p.checkconnection && relu.checkmaj == p.checkmaj,
                 "réglages relus après enregistrement", p.adresse.left(40));
+    const QByteArray apres = litout(chemin);
+    if (octets.contains('\0') || octets.startsWith("\xFF\xFE") || octets.startsWith("\xFE\xFF"))
+        fuzz::exige(apres == octets, "fichier non texte jamais remplacé");
+    maj::ecritparametres(p, chemin);
+    fuzz::exige(litout(chemin) == apres, "second enregistrement sans effet", p.adresse.left(40));
     return 0;
 }

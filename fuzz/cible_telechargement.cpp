@@ -2,21 +2,37 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Acceptation d'un téléchargement : statut et corps quelconques. Un corps n'est accepté que
 // si, suivi du CR LF et écrit comme fichier des taux, le vrai chargeur le lit et en tire
-// une liste des années ; et tout corps qui remplit ces conditions est accepté.
+// une liste des années, des clés « 1S2001 » du plus récent au plus ancien, une première
+// clé pas plus ancienne que celle en usage et un premier taux entre 0 et 100 exclus ;
+// et tout corps qui remplit ces conditions est accepté.
 #include "fuzz/commun.h"
 #include "rates/periodes.h"
 #include "rates/tabletaux.h"
 #include "update/acceptation.h"
 
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 namespace {
 
-// Le corps tel que le programme l'écrirait, chargé comme il le serait au redémarrage.
+const QString cleenusage = QStringLiteral("2S2015");
+
+// Clé « 1S2001 » en (année, semestre) ; (-1, 0) pour toute autre forme.
+std::pair<int, int> semestre(const QString &cle)
+{
+    static const QRegularExpression forme(QStringLiteral("^[12]S[0-9]{4}$"));
+    if (!forme.match(cle).hasMatch())
+        return {-1, 0};
+    return {cle.mid(2).toInt(), cle.at(0).digitValue()};
+}
+
+// Le corps tel que le programme l'écrirait, chargé comme il le serait au redémarrage,
+// puis les règles d'un fichier plus récent.
 bool sechargecommefichier(const QByteArray &corps)
 {
     static QTemporaryDir dossier;
@@ -31,7 +47,12 @@ bool sechargecommefichier(const QByteArray &corps)
     if (taux::chargetaux(table) != taux::Chargement::Ok)
         return false;
     const auto annees = taux::listeannees(table);
-    return annees && !annees->isEmpty();
+    if (!annees || annees->isEmpty())
+        return false;
+    for (int i = 0; i <= table.nbtaux; ++i)
+        if (semestre(table.periodes[i]).first < 0 || (i > 0 && semestre(table.periodes[i]) >= semestre(table.periodes[i - 1])))
+            return false;
+    return semestre(table.periodes[0]) >= semestre(cleenusage) && table.taux[0] > 0 && table.taux[0] < 100;
 }
 
 } // namespace
@@ -45,14 +66,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     const int statut = donnees[0] < 0x80 ? 200 : (((donnees[0] & 0x7f) << 8) | donnees[1]) % 1000;
     const QByteArray corps(reinterpret_cast<const char *>(donnees + 2), static_cast<qsizetype>(taille - 2));
 
-    const bool accepte = maj::acceptecorps(statut, corps);
-    const bool recevable = statut >= 200 && statut <= 299 && !corps.isEmpty() && corps.size() <= maj::taillemaxcorps &&
+    const bool accepte = maj::acceptecorps(statut, corps, cleenusage);
+    const bool recevable = (statut == 200 || statut == 203) && !corps.isEmpty() && corps.size() <= maj::taillemaxcorps &&
                            !corps.contains("Not Found");
     if (accepte)
-        fuzz::exige(recevable, "corps accepté : statut 2xx, non vide, sans « Not Found »",
+        fuzz::exige(recevable, "corps accepté : statut 200 ou 203, non vide, sans « Not Found »",
                     QString::number(statut));
     if (recevable || accepte)
-        fuzz::exige(accepte == sechargecommefichier(corps), "accepté si et seulement si le fichier se charge",
+        fuzz::exige(accepte == sechargecommefichier(corps), "accepté si et seulement si le fichier se charge et est plus récent",
                     QString::fromLatin1(corps.left(60)));
     return 0;
 }

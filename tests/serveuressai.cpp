@@ -5,6 +5,7 @@
 #include <QHostAddress>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTimer>
 
 ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this)), envois_(std::move(envois))
 {
@@ -22,6 +23,15 @@ ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this))
                     return;
                 s->write(e.octets);
                 s->flush();
+                if (e.fin == Flot) {
+                    auto *minuterie = new QTimer(s);
+                    connect(minuterie, &QTimer::timeout, s, [s] {
+                        if (s->bytesToWrite() < (1 << 16))
+                            s->write(QByteArray("X-Suite: 0\r\n").repeated(256));
+                    });
+                    minuterie->start(1);
+                    return;
+                }
                 if (e.fin == Coupe)
                     s->abort();
                 else

@@ -14,7 +14,8 @@ class QTcpServer;
 class ServeurEssai : public QObject
 {
 public:
-    enum Fin { Ferme, Muet, Coupe }; // fermeture normale, rien envoyé, coupure après envoi
+    // Fermeture normale, rien envoyé, coupure après envoi, lignes d'en-tête envoyées sans fin.
+    enum Fin { Ferme, Muet, Coupe, Flot };
     struct Envoi
     {
         QByteArray octets;

@@ -33,10 +33,11 @@ Parametres litparametres(const QString &chemin)
 
 void ecritparametres(const Parametres &p, const QString &chemin)
 {
+    const auto drapeau = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
     ecritavecdossier(chemin, [&] {
-        ecrireini(section, cleadresse, p.adresse, chemin);
-        ecrireini(section, cleconnexion, p.checkconnection ? QStringLiteral("1") : QStringLiteral("0"), chemin);
-        ecrireini(section, clemaj, p.checkmaj ? QStringLiteral("1") : QStringLiteral("0"), chemin);
+        ecrireini(section,
+                  {{cleadresse, p.adresse}, {cleconnexion, drapeau(p.checkconnection)}, {clemaj, drapeau(p.checkmaj)}},
+                  chemin);
         return QFileInfo::exists(chemin);
     });
 }

@@ -23,8 +23,9 @@ QString cheminparametres(const QString &dossier);
 // Lecture des trois clés ; adresse vide ou absente : l'adresse par défaut.
 Parametres litparametres(const QString &chemin);
 
-// Enregistrement dans l'ordre ADRESS, CHECKCONNECTION, CHECKMAJ, le dossier créé au besoin.
-// Un échec ne dit rien.
+// Enregistrement d'un seul remplacement du fichier (clés manquantes ajoutées dans l'ordre
+// ADRESS, CHECKCONNECTION, CHECKMAJ), le dossier créé au besoin ; le reste du fichier garde
+// ses octets. Un échec ne dit rien.
 void ecritparametres(const Parametres &p, const QString &chemin);
 
 } // namespace maj

@@ -4,6 +4,7 @@
 
 #include "update/acceptation.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkInformation>
@@ -12,6 +13,8 @@
 #include <QNetworkRequest>
 #include <QTimer>
 #include <QUrl>
+
+#include <memory>
 
 namespace maj {
 
@@ -33,6 +36,8 @@ QNetworkRequest requete(const QUrl &url)
     r.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
     r.setRawHeader("Cache-Control", "no-cache");
     r.setRawHeader("Pragma", "no-cache");
+    r.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+    r.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     r.setMaximumRedirectsAllowed(redirectionsmax);
     return r;
 }
@@ -46,17 +51,27 @@ Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai)
     if (!schemapermis(url))
         return r;
 
-    QNetworkAccessManager gestionnaire;
-    gestionnaire.setProxy(QNetworkProxy::NoProxy);
-    gestionnaire.setRedirectPolicy(QNetworkRequest::UserVerifiedRedirectPolicy);
-    QNetworkReply *reponse = gestionnaire.get(requete(url));
-
-    QByteArray corps;
-    bool refuse = false;
+    // Échéance dure, posée avant la requête : à son terme la boucle s'arrête, quoi que
+    // le serveur envoie encore, et la réponse inachevée est un échec.
     QEventLoop boucle;
     QTimer minuterie;
     minuterie.setSingleShot(true);
-    QObject::connect(&minuterie, &QTimer::timeout, reponse, &QNetworkReply::abort);
+    minuterie.setTimerType(Qt::PreciseTimer);
+    minuterie.start(delai);
+    auto gestionnaire = std::make_unique<QNetworkAccessManager>();
+    gestionnaire->setProxy(QNetworkProxy::NoProxy);
+    gestionnaire->setRedirectPolicy(QNetworkRequest::UserVerifiedRedirectPolicy);
+    const std::unique_ptr<QNetworkReply> garde(gestionnaire->get(requete(url)));
+    QNetworkReply *reponse = garde.get();
+
+    QByteArray corps;
+    bool refuse = false;
+    bool expire = false;
+    QObject::connect(&minuterie, &QTimer::timeout, reponse, [&] {
+        expire = true;
+        reponse->abort();
+        boucle.quit();
+    });
     QObject::connect(reponse, &QNetworkReply::redirected, reponse, [&](const QUrl &vers) {
         if (schemapermis(reponse->url().resolved(vers))) {
             Q_EMIT reponse->redirectAllowed();
@@ -73,13 +88,17 @@ Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai)
         }
     });
     QObject::connect(reponse, &QNetworkReply::finished, &boucle, &QEventLoop::quit);
-    minuterie.start(delai);
     if (!reponse->isFinished())
         boucle.exec();
     minuterie.stop();
 
     corps += reponse->readAll();
-    if (refuse || reponse->error() != QNetworkReply::NoError || corps.size() > taillemaxcorps) {
+    // Détruit maintenant, un gestionnaire dont le fil HTTP est encore occupé (flot
+    // d'en-têtes) bloquerait jusqu'à 5 s : il vit alors jusqu'à la fin de l'application.
+    if (expire && QCoreApplication::instance())
+        gestionnaire.release()->setParent(QCoreApplication::instance());
+    if (expire || refuse || !reponse->isFinished() || reponse->error() != QNetworkReply::NoError ||
+        corps.size() > taillemaxcorps) {
         // Une réponse d'erreur HTTP garde son statut ; son corps n'est jamais retenu.
         r.statut = reponse->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         return r;

@@ -23,7 +23,8 @@ constexpr std::chrono::milliseconds delaitelechargement{10000};
 // GET de l'adresse, attendu dans une boucle locale (les événements des fenêtres
 // continuent) : agent « Mozilla », sans cache ni proxy ; http et https seulement,
 // au plus 5 redirections vers http(s). Délai dépassé, erreur en cours de route ou
-// corps de plus de 1 Mio : réponse incomplète, sans corps.
+// corps de plus de 1 Mio : réponse incomplète, sans corps. L'échéance est dure : la
+// fonction rend la main au terme du délai, même sous un flot d'en-têtes.
 Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai = delaitelechargement);
 
 // Faux seulement quand la plateforme dit explicitement « déconnecté ».

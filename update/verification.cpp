@@ -30,7 +30,7 @@ bool verifiemaj(const Demande &d, const Dependances &dep)
     if (dep.attente)
         dep.attente(false);
 
-    if (!r.complete || !acceptecorps(r.statut, r.corps))
+    if (!r.complete || !acceptecorps(r.statut, r.corps, d.cle))
         return false;
     return remplacefichier(d.fichiertaux, contenufichier(r.corps));
 }

@@ -31,7 +31,8 @@ struct Demande
 };
 
 // Vrai quand le fichier des taux a été remplacé : l'appelant recharge alors la table.
-// Le fichier n'est remplacé que par un corps accepté (acceptecorps), d'un seul coup.
+// Le fichier n'est remplacé que par un corps accepté (acceptecorps, contre la clé en
+// usage d.cle), d'un seul coup.
 bool verifiemaj(const Demande &d, const Dependances &dep = {});
 
 } // namespace maj

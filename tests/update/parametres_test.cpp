@@ -4,10 +4,18 @@
 #include "update/ini.h"
 #include "update/parametres.h"
 
+#include "tests/limitefichiers.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -32,6 +40,7 @@ struct CasLecture
     QByteArray contenu; // vide : pas de fichier
     QString adresse;    // vide : l'adresse par défaut
     bool checkconnection, checkmaj;
+    bool fifo = false; // le chemin nomme une FIFO sans écrivain
     friend void PrintTo(const CasLecture &c, std::ostream *os) { *os << c.nom; }
 };
 
@@ -45,11 +54,16 @@ TEST_P(Lecture, Valeurs)
     const QString chemin = maj::cheminparametres(d.path());
     if (!c.contenu.isEmpty())
         ecritfichier(chemin, c.contenu);
+    ASSERT_TRUE(!c.fifo || mkfifo(QFile::encodeName(chemin).constData(), 0600) == 0);
     const Parametres p = maj::litparametres(chemin);
     EXPECT_EQ(p.adresse, c.adresse.isEmpty() ? maj::adressedefaut() : c.adresse);
     EXPECT_EQ(p.checkconnection, c.checkconnection);
     EXPECT_EQ(p.checkmaj, c.checkmaj);
-    EXPECT_EQ(QFile::exists(chemin), !c.contenu.isEmpty()); // la lecture ne crée rien
+    EXPECT_EQ(QFile::exists(chemin), !c.contenu.isEmpty() || c.fifo); // la lecture ne crée rien
+    if (c.fifo) { // lue comme absente, jamais remplacée
+        maj::ecritparametres(p, chemin);
+        EXPECT_FALSE(QFileInfo(chemin).isFile());
+    }
 }
 
 const QString longue = QString(1200, u'x');
@@ -62,7 +76,10 @@ INSTANTIATE_TEST_SUITE_P(
         CasLecture{"adresse_lue", "[FTP]\r\nADRESS=http://127.0.0.1/a b\r\n", "http://127.0.0.1/a b", true, false},
         CasLecture{"marque_en_tete_de_valeur", "[FTP]\nADRESS=\xEF\xBB\xBF x\n", QChar(0xFEFF) + QStringLiteral(" x"),
                    true, false},
-        CasLecture{"guillemets_gardes", "[FTP]\nADRESS=\"x\"\n", "\"x\"", true, false},
+        CasLecture{"guillemets_retires", "[FTP]\nADRESS= \"\"x\" \"\n", "\"x\" ", true, false},
+        CasLecture{"premiere_de_deux_cles", "[ftp]\nadress=a\nCHECKMAJ=1\nADRESS=b\nCHECKMAJ=0\n", "a", true, true},
+        CasLecture{"octet_nul", QByteArray("[FTP]\nCHECKMAJ=1\n\0", 18), {}, true, false},
+        CasLecture{"fifo", "", {}, true, false, true},
         CasLecture{"connexion_no", "[FTP]\nCHECKCONNECTION=no\n", {}, true, false},
         CasLecture{"connexion_00", "[FTP]\nCHECKCONNECTION=00\n", {}, true, false},
         CasLecture{"maj_true", "[FTP]\nCHECKMAJ=true\n", {}, true, false},
@@ -76,10 +93,11 @@ TEST(Enregistrement, PremierEnregistrementQuatreLignes)
     QTemporaryDir d;
     const QString chemin = maj::cheminparametres(d.path());
     maj::ecritparametres(maj::litparametres(chemin), chemin);
-    EXPECT_EQ(litfichier(chemin), "[FTP]\nADRESS=" + maj::adressedefaut().toUtf8() + "\nCHECKCONNECTION=1\nCHECKMAJ=0\n");
+    EXPECT_EQ(litfichier(chemin),
+              "[FTP]\r\nADRESS=" + maj::adressedefaut().toUtf8() + "\r\nCHECKCONNECTION=1\r\nCHECKMAJ=0\r\n");
     // Adresse vide : la clé est écrite vide, la lecture suivante redonne le défaut.
     maj::ecritparametres({QString(), false, true}, chemin);
-    EXPECT_EQ(litfichier(chemin), "[FTP]\nADRESS=\nCHECKCONNECTION=0\nCHECKMAJ=1\n");
+    EXPECT_EQ(litfichier(chemin), "[FTP]\r\nADRESS=\r\nCHECKCONNECTION=0\r\nCHECKMAJ=1\r\n");
     EXPECT_EQ(maj::litparametres(chemin).adresse, maj::adressedefaut());
 }
 
@@ -90,14 +108,56 @@ TEST(Enregistrement, GardeLeResteDuFichier)
     ecritfichier(chemin, "; réglages\n[Autre]\nCLE=valeur gardée\n\n; section de la mise à jour\n[FTP]\n"
                          "CHECKMAJ=1\nAUTRE=x\nADRESS=http://127.0.0.1/vieux\n");
     maj::ecritparametres({QStringLiteral("http://127.0.0.1/neuf"), true, false}, chemin);
-    // Lignes non vides, dans l'ordre (SimpleIni peut déplacer les lignes vides).
-    const QList<QByteArray> attendu = {"; réglages", "[Autre]", "CLE=valeur gardée", "; section de la mise à jour",
-                                       "[FTP]", "CHECKMAJ=0", "AUTRE=x", "ADRESS=http://127.0.0.1/neuf",
-                                       "CHECKCONNECTION=1"};
-    QList<QByteArray> lignes = litfichier(chemin).split('\n');
-    lignes.removeAll(QByteArray());
-    EXPECT_EQ(lignes, attendu);
+    EXPECT_EQ(litfichier(chemin), "; réglages\n[Autre]\nCLE=valeur gardée\n\n; section de la mise à jour\n[FTP]\n"
+                                  "CHECKMAJ=0\nAUTRE=x\nADRESS=http://127.0.0.1/neuf\nCHECKCONNECTION=1\n");
 }
+
+// Deux enregistrements : seules les valeurs changées et les clés manquantes touchent aux
+// octets ; un fichier refusé ou un disque plein le laissent tel quel.
+struct CasEdition
+{
+    const char *nom;
+    QByteArray avant, apres;
+    Parametres premier, second;
+    bool plein = false;
+    friend void PrintTo(const CasEdition &c, std::ostream *os) { *os << c.nom; }
+};
+
+class Edition : public ::testing::TestWithParam<CasEdition>
+{};
+
+TEST_P(Edition, SeulesLesValeursChangent)
+{
+    const auto &c = GetParam();
+    QTemporaryDir d;
+    const QString chemin = maj::cheminparametres(d.path());
+    ecritfichier(chemin, c.avant);
+    std::optional<LimiteFichiers> plein;
+    if (c.plein)
+        plein.emplace();
+    maj::ecritparametres(c.premier, chemin);
+    maj::ecritparametres(c.second, chemin);
+    plein.reset();
+    EXPECT_EQ(litfichier(chemin), c.apres);
+    EXPECT_EQ(QDir(d.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // aucun fichier temporaire laissé
+}
+
+const QByteArray amain = "; Réglages écrits à la main\r\n[Fenetre]\r\nLargeur = 800 ; pas un commentaire\r\n"
+                         "ligne sans egal\r\n\r\n; la mise à jour\r\n[ftp]\r\n  adress = \"http://127.0.0.1/caf\xE9\"  \r\n"
+                         "; dans la section\r\nCheckMaj = 1 \r\nAUTRE sans egal\r\n\r\n[Inconnue]\r\nCHECKCONNECTION=0\r\n; fin";
+const QString cafe = QStringLiteral("http://127.0.0.1/café"), ete = QStringLiteral("http://127.0.0.1/été");
+const QByteArray nul("[FTP]\nADRESS=a\0b\n", 17);
+
+INSTANTIATE_TEST_SUITE_P(
+    Cas, Edition,
+    ::testing::Values(CasEdition{"ecrit_a_la_main", amain,
+                                 QByteArray(amain)
+                                     .replace("\"http://127.0.0.1/caf\xE9\"", ete.toUtf8())
+                                     .replace("CheckMaj = 1 \r\n", "CheckMaj = 0 \r\nCHECKCONNECTION=0\r\n"),
+                                 {cafe, true, false}, {ete, false, false}},
+                      CasEdition{"disque_plein", amain, amain, {ete, false, false}, {ete, true, true}, true},
+                      CasEdition{"octet_nul", nul, nul, {cafe, true, true}, {cafe, false, false}}),
+    [](const auto &info) { return std::string(info.param.nom); });
 
 TEST(Enregistrement, ImpossibleSansEffet)
 {

@@ -5,13 +5,17 @@
 #include "update/acceptation.h"
 #include "update/verification.h"
 
+#include "tests/limitefichiers.h"
 #include "tests/serveuressai.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace {
 
@@ -20,7 +24,7 @@ using Envoi = ServeurEssai::Envoi;
 const QByteArray ancien = "' ancien\r\n2S2001\t4.1\r\n1S2001\t4.2\r\n";
 const QByteArray neuf = "' neuf\r\n1S2030\t3.5\r\n2S2029\t3.6";
 
-enum Adresse { Serveur, Vide, Dossier, SousFichier, Ftp, Fichier };
+enum Adresse { Serveur, Vide, Dossier, SousFichier, Ftp, Fichier, DisquePlein };
 
 struct CasMaj
 {
@@ -72,7 +76,15 @@ TEST_P(Verification, RemplaceOuGardeIntact)
         adresse.replace(QStringLiteral("http:"), c.adresse == Ftp ? QStringLiteral("ftp:") : QStringLiteral("file:"));
     const maj::Demande demande{c.cle, adresse, c.checkconnection, fichier};
 
-    EXPECT_EQ(maj::verifiemaj(demande, dep), c.remplace);
+    std::optional<LimiteFichiers> plein;
+    if (c.adresse == DisquePlein)
+        plein.emplace();
+    QElapsedTimer chrono;
+    chrono.start();
+    const bool remplace = maj::verifiemaj(demande, dep);
+    plein.reset();
+    EXPECT_EQ(remplace, c.remplace);
+    EXPECT_LT(chrono.elapsed(), 2500); // échéance dure : délai de 1,5 s, quoi que le serveur envoie
     EXPECT_EQ(serveur.requetes, c.requetes);
     EXPECT_EQ(tests, c.tests);
     EXPECT_EQ(attentes, 0);
@@ -127,7 +139,18 @@ INSTANTIATE_TEST_SUITE_P(
         CasMaj{"chemin_qui_nomme_un_dossier", "1S2001", juillet2001, {ok}, false, 1, false, true, 0, Dossier},
         CasMaj{"dossier_qui_est_un_fichier", "1S2001", juillet2001, {ok}, false, 1, false, true, 0, SousFichier},
         CasMaj{"adresse_ftp", "1S2001", juillet2001, {ok}, false, 0, false, true, 0, Ftp},
-        CasMaj{"adresse_file", "1S2001", juillet2001, {ok}, false, 0, false, true, 0, Fichier}),
+        CasMaj{"adresse_file", "1S2001", juillet2001, {ok}, false, 0, false, true, 0, Fichier},
+        CasMaj{"disque_plein", "1S2001", juillet2001, {ok}, false, 1, false, true, 0, DisquePlein},
+        CasMaj{"entetes_sans_fin", "1S2001", juillet2001, {{"HTTP/1.1 200 OK\r\n", ServeurEssai::Flot}}, false, 1},
+        CasMaj{"plus_ancien", "1S2001", juillet2001, {ServeurEssai::reponse("2S2000\t4.3\r\n1S2000\t4.4")}, false, 1},
+        CasMaj{"plus_ancien_d_abord", "1S2001", juillet2001, {ServeurEssai::reponse("2S2029\t3.6\r\n1S2030\t3.5")},
+               false, 1},
+        CasMaj{"premiere_cle_vide", "1S2001", juillet2001, {ServeurEssai::reponse("\t3.5\r\n2S2029\t3.6")}, false, 1},
+        CasMaj{"taux_illisibles", "1S2001", juillet2001, {ServeurEssai::reponse("1S2030\tabc\r\n2S2029\txyz")}, false,
+               1},
+        CasMaj{"partiel_206_corps_coupe", "1S2001", juillet2001, {ServeurEssai::reponse("1S2030\t3.", 206)}, false, 1},
+        CasMaj{"taux_le_plus_recent_0", "1S2001", juillet2001, {ServeurEssai::reponse("1S2030\t0\r\n2S2029\t3.6")},
+               false, 1}),
     [](const auto &info) { return std::string(info.param.nom); });
 
 // Acceptation d'un corps, telle que les cibles de fuzzing l'appellent.
@@ -138,12 +161,18 @@ TEST(Acceptation, StatutTailleEtChargement)
         int statut;
         QByteArray corps;
         bool accepte;
-    } cas[] = {{200, neuf, true},           {204, neuf, true},    {199, neuf, false},
+        QString cle = QStringLiteral("1S2001"); // clé en usage
+    } cas[] = {{200, neuf, true},           {204, neuf, false},   {199, neuf, false},
                {300, neuf, false},          {200, "", false},     {200, "' commentaire", false},
                {200, "1S99999\t3", false},  {200, neuf + QByteArray(maj::taillemaxcorps - neuf.size(), '\''), true},
-               {200, neuf + QByteArray(maj::taillemaxcorps - neuf.size() + 1, '\''), false}};
+               {200, neuf + QByteArray(maj::taillemaxcorps - neuf.size() + 1, '\''), false},
+               {203, neuf, true},           {206, neuf, false},   {200, neuf, false, "2S2030"},
+               {200, neuf, true, "1S2030"}, {200, neuf, true, ""},
+               {200, "1S2030\t99.99", true}, {200, "1S2030\t100", false}, {200, "1s2030\t3", false},
+               {200, "1S230\t3", false},    {200, "1S2030\t3\r\n1S2030\t3", false}};
     for (const auto &c : cas)
-        EXPECT_EQ(maj::acceptecorps(c.statut, c.corps), c.accepte) << c.statut << " " << c.corps.left(40).constData();
+        EXPECT_EQ(maj::acceptecorps(c.statut, c.corps, c.cle), c.accepte)
+            << c.statut << " " << c.corps.left(40).constData() << " " << c.cle.toStdString();
 }
 
 } // namespace
