@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,10 +24,16 @@ int main(int argc, char **argv)
         maison.emplace();
         const QByteArray m = maison->path().toUtf8();
         QDir(maison->path()).mkdir(QStringLiteral("tmp"));
+        // Traversable par tous, comme un vrai dossier personnel : le processus d'un autre
+        // utilisateur (essais de la calculatrice) y atteint les programmes qu'on lui prépare.
+        QFile::setPermissions(maison->path(), QFile::permissions(maison->path()) | QFile::ExeGroup | QFile::ExeOther);
         qputenv("BRUNELIX_ESSAI_MAISON", m);
         qputenv("HOME", m);
         qputenv("TMPDIR", m + "/tmp");
-        qputenv("XDG_RUNTIME_DIR", m); // créé en 0700, comme Qt le demande
+        QDir(maison->path()).mkdir(QStringLiteral("execution"));
+        QFile::setPermissions(maison->path() + QStringLiteral("/execution"),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); // 0700, comme Qt le demande
+        qputenv("XDG_RUNTIME_DIR", m + "/execution");
         const std::pair<const char *, const char *> dossiers[] = {
             {"XDG_DATA_HOME", "/.local/share"}, {"XDG_CONFIG_HOME", "/.config"}, {"XDG_CACHE_HOME", "/.cache"},
             {"XDG_STATE_HOME", "/.local/state"}, {"XDG_DATA_DIRS", "/usr/share"}, {"XDG_CONFIG_DIRS", "/etc/xdg"}};
