@@ -72,10 +72,14 @@ Emplacements emplacements(const QString &lignecommande, const QString &dossierpr
         const QString copie =
             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + sousdossier + nomtaux;
         const QString livre = fichierlivre(dossierprogramme, copie);
-        // Copie illisible : gardée, son rapport de fichier corrompu dit où elle est.
-        const QDate datecopie = echeancetete(copie), datelivre = livre.isEmpty() ? QDate() : echeancetete(livre);
-        const bool ancienne = datecopie.isValid() && datelivre.isValid() && datecopie < datelivre;
-        e.taux = livre.isEmpty() || (taux::fichierexiste(copie) && !ancienne) ? copie : livre;
+        // Copie illisible : gardée, son rapport de fichier corrompu dit où elle est. Sans copie,
+        // le fichier livré n'est lu qu'une fois, au chargement.
+        bool prendcopie = livre.isEmpty();
+        if (!prendcopie && taux::fichierexiste(copie)) {
+            const QDate datecopie = echeancetete(copie), datelivre = echeancetete(livre);
+            prendcopie = !(datecopie.isValid() && datelivre.isValid() && datecopie < datelivre);
+        }
+        e.taux = prendcopie ? copie : livre;
         e.ecriture = copie;
         e.parametres = cheminparametres(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                                         QStringLiteral("/brunelix"));
