@@ -4,6 +4,7 @@
 #include "app/bureau/demarrage.h"
 
 #include <QApplication>
+#include <QNetworkAccessManager>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -44,5 +45,10 @@ int main(int argc, char **argv)
     ::testing::GTEST_FLAG(death_test_style) = "threadsafe";
     QApplication app(argc, argv);
     preparedemarrage();
-    return RUN_ALL_TESTS();
+    const int resultat = RUN_ALL_TESTS();
+    // Gestionnaires gardés après une échéance dépassée : détruits tant que leurs
+    // suppressions différées peuvent encore être traitées.
+    qDeleteAll(app.findChildren<QNetworkAccessManager *>(Qt::FindDirectChildrenOnly));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return resultat;
 }

@@ -29,7 +29,7 @@ ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this))
                         if (s->bytesToWrite() < (1 << 16))
                             s->write(QByteArray("X-Suite: 0\r\n").repeated(256));
                     });
-                    minuterie->start(1);
+                    minuterie->start(10); // un flot continu que le fil HTTP suit, même sous ASan
                     return;
                 }
                 if (e.fin == Coupe)
