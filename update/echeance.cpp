@@ -2,27 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "update/echeance.h"
 
+#include "rates/echeance.h"
+
 namespace maj {
 
-QDate datezero() { return QDate(1899, 12, 30); }
-
-QDate echeance(const QString &cle)
-{
-    const QString texte = cle.mid(2, 4);
-    bool chiffres = texte.size() == 4;
-    for (const QChar c : texte)
-        chiffres = chiffres && c >= u'0' && c <= u'9';
-    if (cle.isEmpty() || !chiffres)
-        return datezero();
-    const int annee = texte.toInt();
-    QDate date;
-    if (cle.at(0) == u'1')
-        date = QDate(annee, 7, 1);
-    else if (cle.at(0) == u'2')
-        date = QDate(annee + 1, 1, 1);
-    return date.isValid() ? date : datezero(); // l'an 0000 n'existe pas
-}
-
-bool majdue(const QString &cle, const QDate &aujourdhui) { return !(aujourdhui < echeance(cle)); }
+bool majdue(const QString &cle, const QDate &aujourdhui) { return !(aujourdhui < taux::echeance(cle)); }
 
 } // namespace maj

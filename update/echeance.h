@@ -8,15 +8,7 @@
 
 namespace maj {
 
-// Date zéro : toujours atteinte, la mise à jour est alors due.
-QDate datezero();
-
-// Échéance tirée de la clé de tête (« 1S2001 » : 1er juillet 2001 ; « 2S2001 » :
-// 1er janvier 2002). Premier caractère autre que 1 ou 2, ou année qui n'est pas
-// quatre chiffres : la date zéro.
-QDate echeance(const QString &cle);
-
-// Vrai quand la mise à jour est due aujourd'hui (aujourd'hui ≥ échéance).
+// Vrai quand la mise à jour est due aujourd'hui (aujourd'hui ≥ échéance de la clé de tête).
 bool majdue(const QString &cle, const QDate &aujourdhui);
 
 } // namespace maj

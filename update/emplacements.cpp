@@ -3,7 +3,7 @@
 #include "update/emplacements.h"
 
 #include "rates/tabletaux.h"
-#include "update/echeance.h"
+#include "rates/echeance.h"
 #include "update/ecriture.h"
 #include "update/parametres.h"
 
@@ -38,7 +38,7 @@ QDate echeancetete(const QString &chemin)
     t.fichiertaux = chemin;
     if (taux::chargetaux(t) != taux::Chargement::Ok || t.nbtaux < 0)
         return {};
-    return echeance(t.periodes[0]);
+    return taux::echeance(t.periodes[0]);
 }
 
 // Fichier livré : à côté du programme (tout préfixe), puis dans les dossiers de données
