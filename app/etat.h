@@ -4,7 +4,7 @@
 // État partagé du programme : emplacements des fichiers, table des taux, verrou de l'onglet du détail.
 
 #include "rates/tabletaux.h"
-#include "update/emplacements.h"
+#include "config/emplacements.h"
 
 struct EtatBrunelix
 {

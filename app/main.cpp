@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
-#include "app/bureau/demarrage.h"
+#include "app/systeme/demarrage.h"
 #include "app/etat.h"
-#include "app/bureau/fin.h"
-#include "app/bureau/lignecommande.h"
+#include "app/systeme/fin.h"
+#include "app/systeme/lignecommande.h"
 #include "app/fenetres/formbrunelix.h"
 #include "app/fenetres/maj.h"
 

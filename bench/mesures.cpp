@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Mesures : calcul d'une cellule, reconstruction complète du tableau, chargement des taux.
-#include "app/bureau/demarrage.h"
+#include "app/systeme/demarrage.h"
 #include "app/etat.h"
 #include "app/fenetres/formbrunelix.h"
 #include "app/fenetres/maj.h"

@@ -4,8 +4,8 @@
 // puis enregistrés et relus : les trois réglages reviennent tels quels, un second
 // enregistrement ne change plus rien, et un fichier refusé (non texte) reste intact.
 #include "fuzz/commun.h"
-#include "update/ini.h"
-#include "update/parametres.h"
+#include "config/ini.h"
+#include "config/parametres.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // main des tests : une QApplication sur la plateforme offscreen, un dossier personnel temporaire.
-#include "app/bureau/demarrage.h"
+#include "app/systeme/demarrage.h"
 
 #include <QApplication>
 #include <QNetworkAccessManager>

@@ -4,7 +4,7 @@
 
 #include "update/acceptation.h"
 #include "update/echeance.h"
-#include "update/ecriture.h"
+#include "config/ecriture.h"
 #include "update/telechargement.h"
 
 namespace maj {

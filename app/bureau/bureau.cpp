@@ -3,7 +3,7 @@
 #include "app/bureau/bureau.h"
 
 #include "app/bureau/lanceur.h"
-#include "update/ini.h"
+#include "config/ini.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include "app/disposition/dispositionmaj.h"
 
 #include "app/disposition/disposition.h"
-#include "update/parametres.h"
+#include "config/parametres.h"
 
 #include <QCheckBox>
 #include <QIcon>

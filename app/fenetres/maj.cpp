@@ -4,7 +4,7 @@
 
 #include "app/bureau/bureau.h"
 #include "app/disposition/disposition.h"
-#include "app/bureau/fin.h"
+#include "app/systeme/fin.h"
 #include "app/etat.h"
 
 #include <QCheckBox>

@@ -9,7 +9,7 @@
 // de l'utilisateur en mode installé) et finit le programme.
 
 #include "app/disposition/dispositionmaj.h"
-#include "update/parametres.h"
+#include "config/parametres.h"
 #include "update/verification.h"
 
 #include <QDialog>

@@ -3,7 +3,7 @@
 #include "app/impression/commandeimpression.h"
 
 #include "app/disposition/dispositionprincipale.h"
-#include "app/impression/entreesortie.h"
+#include "app/fenetres/entreesortie.h"
 #include "app/controles/grille.h"
 #include "app/impression/imprimante.h"
 #include "output/impression.h"

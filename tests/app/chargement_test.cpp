@@ -3,7 +3,7 @@
 // Chargement du fichier des taux par la fenêtre : rapports fatals, rechargement à l'activation.
 #include "outils.h"
 
-#include "app/bureau/fin.h"
+#include "app/systeme/fin.h"
 #include "app/controles/grille.h"
 
 #include <QApplication>

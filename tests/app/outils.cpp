@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "outils.h"
 
-#include "app/bureau/fin.h"
+#include "app/systeme/fin.h"
 #include "app/controles/grille.h"
 
 #include <QAbstractButton>

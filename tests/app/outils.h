@@ -8,7 +8,7 @@
 #include "app/fenetres/formbrunelix.h"
 #include "app/fenetres/maj.h"
 
-#include "tests/impression.h"
+#include "tests/affichage.h"
 
 #include <QByteArray>
 #include <QLocale>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "calc/detail.h"
 
-#include "tests/impression.h"
+#include "tests/affichage.h"
 
 #include <QLocale>
 

@@ -4,7 +4,7 @@
 #include "rates/periodes.h"
 #include "rates/tabletaux.h"
 
-#include "tests/impression.h"
+#include "tests/affichage.h"
 
 #include <QLocale>
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "output/copie.h"
 
-#include "tests/impression.h"
+#include "tests/affichage.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "output/impression.h"
 
 #include "enregistreuse.h"
-#include "tests/impression.h"
+#include "tests/affichage.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "rates/periodes.h"
 #include "rates/tabletaux.h"
 
-#include "tests/impression.h"
+#include "tests/affichage.h"
 
 #include <gtest/gtest.h>
 

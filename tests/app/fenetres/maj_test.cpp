@@ -4,7 +4,7 @@
 // enregistrement ; mise à jour manuelle ; mise à jour automatique au chargement.
 #include "tests/app/outils.h"
 
-#include "app/bureau/fin.h"
+#include "app/systeme/fin.h"
 #include "tests/serveuressai.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
-#include "update/ini.h"
+#include "config/ini.h"
 
-#include "update/ecriture.h"
+#include "config/ecriture.h"
 
 #include <QByteArrayView>
 #include <QFile>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
-#include "app/bureau/rapport.h"
+#include "app/systeme/rapport.h"
 
-#include "app/bureau/fin.h"
+#include "app/systeme/fin.h"
 
 #include <QMessageBox>
 

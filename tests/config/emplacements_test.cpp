@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Fichier des taux et réglages : où ils sont trouvés, puis écrits (mises à jour manuelle et automatique, réglages).
-#include "update/ecriture.h"
-#include "update/emplacements.h"
-#include "update/parametres.h"
+#include "config/ecriture.h"
+#include "config/emplacements.h"
+#include "config/parametres.h"
 
 #include <QDir>
 #include <QFile>

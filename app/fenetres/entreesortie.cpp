@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
-#include "app/impression/entreesortie.h"
+#include "app/fenetres/entreesortie.h"
 
 #include "app/disposition/dispositionprincipale.h"
 #include "app/controles/grille.h"

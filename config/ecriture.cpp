@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
-#include "update/ecriture.h"
+#include "config/ecriture.h"
 
 #include <QSaveFile>
 

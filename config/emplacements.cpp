@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
-#include "update/emplacements.h"
+#include "config/emplacements.h"
 
 #include "rates/tabletaux.h"
 #include "rates/echeance.h"
-#include "update/ecriture.h"
-#include "update/parametres.h"
+#include "config/ecriture.h"
+#include "config/parametres.h"
 
 #include <QDate>
 #include <QDir>

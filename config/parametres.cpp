@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
-#include "update/parametres.h"
+#include "config/parametres.h"
 
-#include "update/emplacements.h"
-#include "update/ini.h"
+#include "config/emplacements.h"
+#include "config/ini.h"
 
 #include <QFileInfo>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Réglages de Brunelix.ini : lecture des trois clés, enregistrement qui garde le reste.
-#include "update/ini.h"
-#include "update/parametres.h"
+#include "config/ini.h"
+#include "config/parametres.h"
 
 #include "tests/limitefichiers.h"
 
