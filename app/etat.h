@@ -3,8 +3,8 @@
 #pragma once
 // État partagé du programme : emplacements des fichiers, table des taux, verrou de l'onglet du détail.
 
-#include "rates/tabletaux.h"
 #include "config/emplacements.h"
+#include "rates/tabletaux.h"
 
 struct EtatBrunelix
 {

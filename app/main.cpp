@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
-#include "app/systeme/demarrage.h"
 #include "app/etat.h"
-#include "app/systeme/fin.h"
-#include "app/systeme/lignecommande.h"
 #include "app/fenetres/formbrunelix.h"
 #include "app/fenetres/maj.h"
+#include "app/systeme/demarrage.h"
+#include "app/systeme/fin.h"
+#include "app/systeme/lignecommande.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

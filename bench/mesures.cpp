@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Mesures : calcul d'une cellule, reconstruction complète du tableau, chargement des taux.
-#include "app/systeme/demarrage.h"
 #include "app/etat.h"
 #include "app/fenetres/formbrunelix.h"
 #include "app/fenetres/maj.h"
+#include "app/systeme/demarrage.h"
 #include "calc/tableau.h"
 #include "calc/valeur.h"
 #include "rates/tabletaux.h"
@@ -106,8 +106,8 @@ void demarragemaj(benchmark::State &etat)
     const QString fichier = d.dossier.filePath(QStringLiteral("BRUNELIX.TXT"));
     QFile ini(d.dossier.filePath(QStringLiteral("Brunelix.ini")));
     ini.open(QIODevice::WriteOnly);
-    ini.write("[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\nCHECKCONNECTION=" +
-              QByteArray::number(etat.range(0)) + "\nCHECKMAJ=1\n");
+    ini.write("[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\nCHECKCONNECTION=" + QByteArray::number(etat.range(0)) +
+              "\nCHECKMAJ=1\n");
     ini.close();
     for (auto _ : etat) {
         etat.PauseTiming();

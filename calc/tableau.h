@@ -11,8 +11,8 @@ class QLocale;
 
 namespace calcul {
 
-constexpr int lignesmois = 34;    // 3 à 36 mois
-constexpr int colonnesmax = 256;  // au-delà, le taux n'a pas de sens
+constexpr int lignesmois = 34;   // 3 à 36 mois
+constexpr int colonnesmax = 256; // au-delà, le taux n'a pas de sens
 
 struct Tableau
 {

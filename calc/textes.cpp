@@ -131,7 +131,10 @@ QString textetaux(double taux)
     return signe + ecrit(decompose(taux), u'.', false) + QStringLiteral(" %");
 }
 
-std::optional<double> lecturetolerante(const QString &texte) { return taux::valnombre(texte, taux::Regle::montant); }
+std::optional<double> lecturetolerante(const QString &texte)
+{
+    return taux::valnombre(texte, taux::Regle::montant);
+}
 
 std::optional<double> lectureregionale(const QString &texte, const QLocale &regional)
 {

@@ -19,7 +19,10 @@ inline double controle(double x)
 
 } // namespace
 
-double facteurmensuel(double tannuel) { return controle(tannuel / 1200 + 1); }
+double facteurmensuel(double tannuel)
+{
+    return controle(tannuel / 1200 + 1);
+}
 
 double coefficient(double t, qint16 nbmois)
 {

@@ -12,7 +12,7 @@ namespace calcul {
 // Opération flottante invalide, division par zéro ou dépassement.
 class ErreurCalcul : public std::exception
 {
-public:
+  public:
     const char *what() const noexcept override { return "erreur de calcul"; }
 };
 

@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "config/emplacements.h"
 
-#include "rates/tabletaux.h"
-#include "rates/echeance.h"
 #include "config/ecriture.h"
 #include "config/parametres.h"
+#include "rates/echeance.h"
+#include "rates/tabletaux.h"
 
 #include <QDate>
 #include <QDir>
@@ -86,7 +86,8 @@ Emplacements emplacements(const QString &lignecommande, const QString &dossierpr
     }
     // Une ligne de commande vide n'est aucun dossier (rien n'est cherché à la racine).
     if (!lignecommande.isEmpty()) {
-        const QString chemin = lignecommande + (lignecommande.endsWith(u'/') ? QString() : QStringLiteral("/")) + nomtaux;
+        const QString chemin =
+            lignecommande + (lignecommande.endsWith(u'/') ? QString() : QStringLiteral("/")) + nomtaux;
         if (taux::fichierexiste(chemin))
             e.taux = e.ecriture = chemin;
     }

@@ -36,7 +36,10 @@ Etat lit(const QString &chemin, QByteArray &contenu)
     return Etat::Lu;
 }
 
-bool blanc(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool blanc(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 // Bornes [debut, fin) sans les blancs de part et d'autre.
 std::pair<qsizetype, qsizetype> rogne(const QByteArray &c, qsizetype debut, qsizetype fin)
@@ -78,14 +81,17 @@ QByteArray finligne(const QByteArray &c)
     return lf > 0 && c.at(lf - 1) == '\r' ? QByteArray("\r\n") : lf >= 0 ? QByteArray("\n") : QByteArray("\r\n");
 }
 
-bool memenom(QByteArrayView nom, const QByteArray &attendu) { return nom.compare(attendu, Qt::CaseInsensitive) == 0; }
+bool memenom(QByteArrayView nom, const QByteArray &attendu)
+{
+    return nom.compare(attendu, Qt::CaseInsensitive) == 0;
+}
 
 // Où se trouvent la première section du nom donné et sa première clé du nom donné.
 struct Position
 {
-    qsizetype entete = -1;   // ligne de l'en-tête ; -1 : section absente
-    qsizetype derniere = -1; // dernière ligne de la section portant une clé, sinon l'en-tête
-    qsizetype ligne = -1;    // ligne de la clé ; -1 : clé absente
+    qsizetype entete = -1;              // ligne de l'en-tête ; -1 : section absente
+    qsizetype derniere = -1;            // dernière ligne de la section portant une clé, sinon l'en-tête
+    qsizetype ligne = -1;               // ligne de la clé ; -1 : clé absente
     qsizetype valdebut = 0, valfin = 0; // valeur brute, sans les blancs autour
 };
 
@@ -119,10 +125,10 @@ Position cherche(const QByteArray &c, const QList<Ligne> &ls, const QByteArray &
 
 QString windows1252(QByteArrayView v)
 {
-    static constexpr char16_t hauts[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    static constexpr char16_t hauts[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+                                           0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
     QString s;
     s.reserve(v.size());
     for (const char c : v) {

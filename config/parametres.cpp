@@ -16,9 +16,15 @@ const QString cleconnexion = QStringLiteral("CHECKCONNECTION");
 const QString clemaj = QStringLiteral("CHECKMAJ");
 } // namespace
 
-QString adressedefaut() { return QStringLiteral(BRUNELIX_ADRESSE); }
+QString adressedefaut()
+{
+    return QStringLiteral(BRUNELIX_ADRESSE);
+}
 
-QString cheminparametres(const QString &dossier) { return dossier + QStringLiteral("/Brunelix.ini"); }
+QString cheminparametres(const QString &dossier)
+{
+    return dossier + QStringLiteral("/Brunelix.ini");
+}
 
 Parametres litparametres(const QString &chemin)
 {

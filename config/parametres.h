@@ -9,7 +9,7 @@ namespace maj {
 
 struct Parametres
 {
-    QString adresse;            // « ADRESS »
+    QString adresse;             // « ADRESS »
     bool checkconnection = true; // « CHECKCONNECTION »
     bool checkmaj = false;       // « CHECKMAJ »
 };

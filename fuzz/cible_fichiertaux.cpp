@@ -45,8 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     // Un BOM UTF-8 en tête ne change rien au contenu lu.
     if (!contenu.startsWith("\xEF\xBB\xBF")) {
         taux::TableTaux avecbom;
-        fuzz::exige(charge("\xEF\xBB\xBF" + contenu, avecbom) == taux::Chargement::Ok
-                        && avecbom.nbtaux == table.nbtaux && avecbom.periodes == table.periodes,
+        fuzz::exige(charge("\xEF\xBB\xBF" + contenu, avecbom) == taux::Chargement::Ok &&
+                        avecbom.nbtaux == table.nbtaux && avecbom.periodes == table.periodes,
                     "un BOM en tête ne change pas la lecture");
     }
 

@@ -3,9 +3,9 @@
 // Fichier des réglages : octets quelconques lus par lireini et par la lecture des réglages,
 // puis enregistrés et relus : les trois réglages reviennent tels quels, un second
 // enregistrement ne change plus rien, et un fichier refusé (non texte) reste intact.
-#include "fuzz/commun.h"
 #include "config/ini.h"
 #include "config/parametres.h"
+#include "fuzz/commun.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -50,7 +50,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     const maj::Parametres p = maj::litparametres(chemin);
     fuzz::exige(p.adresse == (adresse.isEmpty() ? maj::adressedefaut() : adresse), "adresse lue", adresse.left(40));
     fuzz::exige(p.checkconnection == (connexion != QStringLiteral("0")), "test de connexion lu", connexion.left(40));
-    fuzz::exige(p.checkmaj == (automatique == QStringLiteral("1")), "mise à jour automatique lue", automatique.left(40));
+    fuzz::exige(p.checkmaj == (automatique == QStringLiteral("1")), "mise à jour automatique lue",
+                automatique.left(40));
 
     // Enregistrés puis relus : les mêmes réglages.
     maj::ecritparametres(p, chemin);

@@ -50,7 +50,8 @@ bool sechargecommefichier(const QByteArray &corps)
     if (!annees || annees->isEmpty())
         return false;
     for (int i = 0; i <= table.nbtaux; ++i)
-        if (semestre(table.periodes[i]).first < 0 || (i > 0 && semestre(table.periodes[i]) >= semestre(table.periodes[i - 1])))
+        if (semestre(table.periodes[i]).first < 0 ||
+            (i > 0 && semestre(table.periodes[i]) >= semestre(table.periodes[i - 1])))
             return false;
     return semestre(table.periodes[0]) >= semestre(cleenusage) && table.taux[0] > 0 && table.taux[0] < 100;
 }
@@ -67,13 +68,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     const QByteArray corps(reinterpret_cast<const char *>(donnees + 2), static_cast<qsizetype>(taille - 2));
 
     const bool accepte = maj::acceptecorps(statut, corps, cleenusage);
-    const bool recevable = (statut == 200 || statut == 203) && !corps.isEmpty() && corps.size() <= maj::taillemaxcorps &&
-                           !corps.contains("Not Found");
+    const bool recevable = (statut == 200 || statut == 203) && !corps.isEmpty() &&
+                           corps.size() <= maj::taillemaxcorps && !corps.contains("Not Found");
     if (accepte)
         fuzz::exige(recevable, "corps accepté : statut 200 ou 203, non vide, sans « Not Found »",
                     QString::number(statut));
     if (recevable || accepte)
-        fuzz::exige(accepte == sechargecommefichier(corps), "accepté si et seulement si le fichier se charge et est plus récent",
+        fuzz::exige(accepte == sechargecommefichier(corps),
+                    "accepté si et seulement si le fichier se charge et est plus récent",
                     QString::fromLatin1(corps.left(60)));
     return 0;
 }

@@ -56,8 +56,8 @@ long long centimes(const QString &texte)
 
 bool nombrefini(const QString &texte)
 {
-    return !texte.contains(QStringLiteral("nan"), Qt::CaseInsensitive)
-        && !texte.contains(QStringLiteral("inf"), Qt::CaseInsensitive);
+    return !texte.contains(QStringLiteral("nan"), Qt::CaseInsensitive) &&
+           !texte.contains(QStringLiteral("inf"), Qt::CaseInsensitive);
 }
 
 void verifietableau(const calcul::Tableau &t, const QLocale &regional)

@@ -4,7 +4,10 @@
 
 namespace taux {
 
-QDate datezero() { return QDate(1899, 12, 30); }
+QDate datezero()
+{
+    return QDate(1899, 12, 30);
+}
 
 QDate echeance(const QString &cle)
 {

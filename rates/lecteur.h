@@ -12,7 +12,7 @@ namespace taux {
 
 class LecteurElements
 {
-public:
+  public:
     enum Resultat { Element, Fin, Erreur };
 
     explicit LecteurElements(const QByteArray &contenu);
@@ -20,7 +20,7 @@ public:
     // Lit l'élément suivant dans element. Erreur : guillemet jamais refermé.
     Resultat suivant(QByteArray &element);
 
-private:
+  private:
     bool finligne(qsizetype i) const;
     void passefinligne();
 

@@ -12,7 +12,10 @@ namespace taux {
 
 namespace {
 
-bool blanc(char c) { return c == ' ' || c == '\t' || c == '\n'; }
+bool blanc(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
 
 // Longueur en octets d'un blanc insécable UTF-8 (U+00A0, U+202F) en position i, 0 sinon.
 std::size_t insecable(std::string_view s, std::size_t i)
@@ -142,7 +145,7 @@ std::optional<double> valnombre(std::string_view texte, Regle regle)
             return n[0] == '-' ? -0.0 : 0.0;
         const long ordre = (entiers > 0 ? entiers : -zerosapres) + exposant;
         if (ordre > 0)
-            return std::nullopt; // dépassement
+            return std::nullopt;         // dépassement
         return n[0] == '-' ? -0.0 : 0.0; // trop petit : zéro
     }
     if (err != std::errc())

@@ -65,8 +65,8 @@ Chargement lisentrees(TableTaux &table, const QByteArray &contenu)
         const qsizetype tab = element.indexOf('\t');
         if (tab < 0 || suivant >= capacite)
             return Chargement::Corrompu;
-        const auto valeur =
-            valnombre(std::string_view(element.constData() + tab + 1, static_cast<std::size_t>(element.size() - tab - 1)));
+        const auto valeur = valnombre(
+            std::string_view(element.constData() + tab + 1, static_cast<std::size_t>(element.size() - tab - 1)));
         if (!valeur)
             return Chargement::Corrompu;
         table.periodes[suivant] = QString::fromUtf8(element.constData(), tab);

@@ -14,11 +14,11 @@ constexpr int capacite = 101;
 
 struct TableTaux
 {
-    QString fichiertaux;                   // chemin complet du fichier des taux
-    QDateTime datefichiertaux;             // date de modification au dernier chargement
+    QString fichiertaux;                    // chemin complet du fichier des taux
+    QDateTime datefichiertaux;              // date de modification au dernier chargement
     std::array<QString, capacite> periodes; // clés « 1S2010 », dans l'ordre du fichier
-    std::array<double, capacite> taux{};   // taux annuels en pour cent
-    qint16 nbtaux = -1;                    // indice de la dernière entrée valide
+    std::array<double, capacite> taux{};    // taux annuels en pour cent
+    qint16 nbtaux = -1;                     // indice de la dernière entrée valide
 };
 
 enum class Chargement { Ok, Introuvable, Corrompu };

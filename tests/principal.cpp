@@ -4,9 +4,9 @@
 #include "app/systeme/demarrage.h"
 
 #include <QApplication>
-#include <QNetworkAccessManager>
 #include <QDir>
 #include <QFile>
+#include <QNetworkAccessManager>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -36,7 +36,7 @@ int main(int argc, char **argv)
                               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); // 0700, comme Qt le demande
         qputenv("XDG_RUNTIME_DIR", m + "/execution");
         const std::pair<const char *, const char *> dossiers[] = {
-            {"XDG_DATA_HOME", "/.local/share"}, {"XDG_CONFIG_HOME", "/.config"}, {"XDG_CACHE_HOME", "/.cache"},
+            {"XDG_DATA_HOME", "/.local/share"},  {"XDG_CONFIG_HOME", "/.config"}, {"XDG_CACHE_HOME", "/.cache"},
             {"XDG_STATE_HOME", "/.local/state"}, {"XDG_DATA_DIRS", "/usr/share"}, {"XDG_CONFIG_DIRS", "/etc/xdg"}};
         for (const auto &[variable, sous] : dossiers)
             qputenv(variable, m + sous);

@@ -13,7 +13,7 @@ class QTcpServer;
 
 class ServeurEssai : public QObject
 {
-public:
+  public:
     // Fermeture normale, rien envoyé, coupure après envoi, lignes d'en-tête envoyées sans fin.
     enum Fin { Ferme, Muet, Coupe, Flot };
     struct Envoi
@@ -31,7 +31,7 @@ public:
     // Réponse 200 (ou autre statut) portant ce corps.
     static Envoi reponse(const QByteArray &corps, int statut = 200);
 
-private:
+  private:
     QTcpServer *serveur_;
     QList<Envoi> envois_;
 };

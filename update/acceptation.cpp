@@ -7,7 +7,10 @@
 
 namespace maj {
 
-QByteArray contenufichier(const QByteArray &corps) { return corps + "\r\n"; }
+QByteArray contenufichier(const QByteArray &corps)
+{
+    return corps + "\r\n";
+}
 
 std::optional<int> rangsemestre(const QString &cle)
 {

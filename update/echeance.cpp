@@ -6,6 +6,9 @@
 
 namespace maj {
 
-bool majdue(const QString &cle, const QDate &aujourdhui) { return !(aujourdhui < taux::echeance(cle)); }
+bool majdue(const QString &cle, const QDate &aujourdhui)
+{
+    return !(aujourdhui < taux::echeance(cle));
+}
 
 } // namespace maj

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "update/verification.h"
 
+#include "config/ecriture.h"
 #include "update/acceptation.h"
 #include "update/echeance.h"
-#include "config/ecriture.h"
 #include "update/telechargement.h"
 
 namespace maj {

@@ -16,10 +16,10 @@ namespace maj {
 // connexion et le délai.
 struct Dependances
 {
-    std::function<QDate()> aujourdhui;           // vide : la date locale du jour
-    std::function<bool()> connexion;             // vide : testconnexion
-    std::chrono::milliseconds delai{10000};      // délai total du téléchargement
-    std::function<void(bool)> attente;           // sablier : vrai avant, faux après
+    std::function<QDate()> aujourdhui;      // vide : la date locale du jour
+    std::function<bool()> connexion;        // vide : testconnexion
+    std::chrono::milliseconds delai{10000}; // délai total du téléchargement
+    std::function<void(bool)> attente;      // sablier : vrai avant, faux après
 };
 
 struct Demande

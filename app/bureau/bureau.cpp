@@ -90,14 +90,15 @@ Commande editeurdefaut(const QString &fichier)
         listes << d + QStringLiteral("/mimeapps.list");
     }
     for (const QString &liste : listes) {
-        const QString valeur = maj::lireini(QStringLiteral("Default Applications"), QStringLiteral("text/plain"), liste);
+        const QString valeur =
+            maj::lireini(QStringLiteral("Default Applications"), QStringLiteral("text/plain"), liste);
         for (const QString &desktop : valeur.split(u';', Qt::SkipEmptyParts))
             for (const QString &d : applications) {
                 const QString chemin = d + u'/' + desktop.trimmed();
                 if (!QFileInfo(chemin).isFile())
                     continue;
-                const Commande c =
-                    commandedesktop(maj::lireini(QStringLiteral("Desktop Entry"), QStringLiteral("Exec"), chemin), fichier);
+                const Commande c = commandedesktop(
+                    maj::lireini(QStringLiteral("Desktop Entry"), QStringLiteral("Exec"), chemin), fichier);
                 if (!c.programme.isEmpty())
                     return c;
             }
@@ -107,14 +108,17 @@ Commande editeurdefaut(const QString &fichier)
 
 } // namespace
 
-void Calculatrice::lance() { bureau::releveoulance(programmes, premierinstalle(programmes), {}); }
+void Calculatrice::lance()
+{
+    bureau::releveoulance(programmes, premierinstalle(programmes), {});
+}
 
 namespace bureau {
 
-const QStringList editeurs = {QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"),   QStringLiteral("kate"),
-                              QStringLiteral("kwrite"),            QStringLiteral("mousepad"), QStringLiteral("pluma"),
-                              QStringLiteral("xed"),               QStringLiteral("featherpad"), QStringLiteral("leafpad"),
-                              QStringLiteral("xedit")};
+const QStringList editeurs = {
+    QStringLiteral("gnome-text-editor"), QStringLiteral("gedit"), QStringLiteral("kate"), QStringLiteral("kwrite"),
+    QStringLiteral("mousepad"),          QStringLiteral("pluma"), QStringLiteral("xed"),  QStringLiteral("featherpad"),
+    QStringLiteral("leafpad"),           QStringLiteral("xedit")};
 
 void editeur(const QString &fichier)
 {
@@ -125,6 +129,9 @@ void editeur(const QString &fichier)
     releveoulance({}, c.programme, c.arguments);
 }
 
-QString chemincourt(const QString &chemin) { return chemin; }
+QString chemincourt(const QString &chemin)
+{
+    return chemin;
+}
 
 } // namespace bureau

@@ -7,7 +7,7 @@
 
 class Calculatrice
 {
-public:
+  public:
     // Met au premier plan une calculatrice déjà ouverte (n'importe laquelle de la
     // liste), sinon lance la première installée ; sous Wayland, où la fenêtre ouverte est
     // hors d'atteinte, la lance quand même. Un échec ne dit rien.

@@ -27,7 +27,10 @@ bool vivant(qint64 pid)
     return fin > 0 && fin + 2 < s.size() && s.at(fin + 2) != 'Z';
 }
 
-QString nomfichier(const QString &chemin) { return QFileInfo(chemin).fileName(); }
+QString nomfichier(const QString &chemin)
+{
+    return QFileInfo(chemin).fileName();
+}
 
 } // namespace
 

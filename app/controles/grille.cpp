@@ -18,10 +18,10 @@ constexpr Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignVCenter;
 // Le coin de la table porte le texte de la cellule (0, 0).
 class Coin : public QObject
 {
-public:
+  public:
     Coin(QAbstractButton *bouton, const QString *texte) : QObject(bouton), bouton_(bouton), texte_(texte) {}
 
-protected:
+  protected:
     bool eventFilter(QObject *o, QEvent *e) override
     {
         if (o != bouton_ || e->type() != QEvent::Paint)
@@ -39,7 +39,7 @@ protected:
         return true;
     }
 
-private:
+  private:
     QAbstractButton *bouton_;
     const QString *texte_;
 };
@@ -69,8 +69,14 @@ Grille::Grille(QTableWidget *table) : QObject(table), table_(table)
     });
 }
 
-int Grille::lignes() const { return table_->rowCount() + 1; }
-int Grille::colonnes() const { return table_->columnCount() + 1; }
+int Grille::lignes() const
+{
+    return table_->rowCount() + 1;
+}
+int Grille::colonnes() const
+{
+    return table_->columnCount() + 1;
+}
 
 void Grille::setColonnes(int n)
 {
@@ -94,7 +100,7 @@ QTableWidgetItem *Grille::element(int ligne, int colonne, bool cree) const
 {
     if (ligne == 0 && colonne == 0)
         return nullptr;
-    QTableWidgetItem *e = ligne == 0      ? table_->horizontalHeaderItem(colonne - 1)
+    QTableWidgetItem *e = ligne == 0     ? table_->horizontalHeaderItem(colonne - 1)
                           : colonne == 0 ? table_->verticalHeaderItem(ligne - 1)
                                          : table_->item(ligne - 1, colonne - 1);
     if (e || !cree)
@@ -150,8 +156,14 @@ void Grille::setCourante(int ligne, int colonne)
     colonne_ = colonne;
 }
 
-int Grille::ligneCourante() const { return ligne_; }
-int Grille::colonneCourante() const { return colonne_; }
+int Grille::ligneCourante() const
+{
+    return ligne_;
+}
+int Grille::colonneCourante() const
+{
+    return colonne_;
+}
 
 void Grille::setCouleurCourante(const QColor &couleur)
 {

@@ -17,7 +17,7 @@ class QTableWidgetItem;
 class Grille : public QObject
 {
     Q_OBJECT
-public:
+  public:
     explicit Grille(QTableWidget *table);
 
     int lignes() const;
@@ -38,10 +38,10 @@ public:
     // Apparence « calcul impossible » : textes grisés et bulle d'aide.
     void setPerime(bool perime, const QString &avis);
 
-Q_SIGNALS:
+  Q_SIGNALS:
     void doubleclic(); // après que la cellule cliquée est devenue courante
 
-private:
+  private:
     QTableWidgetItem *element(int ligne, int colonne, bool cree) const;
     void nouvellescolonnes(int premiere);
 

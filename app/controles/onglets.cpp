@@ -13,6 +13,12 @@ Onglets::Onglets(QTabWidget *onglets) : QObject(onglets), onglets_(onglets), der
     });
 }
 
-int Onglets::courant() const { return onglets_->currentIndex(); }
+int Onglets::courant() const
+{
+    return onglets_->currentIndex();
+}
 
-void Onglets::setCourant(int indice) { onglets_->setCurrentIndex(indice); }
+void Onglets::setCourant(int indice)
+{
+    onglets_->setCurrentIndex(indice);
+}

@@ -11,17 +11,16 @@ class QTabWidget;
 class Onglets : public QObject
 {
     Q_OBJECT
-public:
+  public:
     explicit Onglets(QTabWidget *onglets);
 
     int courant() const;
     void setCourant(int indice);
 
-
-Q_SIGNALS:
+  Q_SIGNALS:
     void changement(int precedent);
 
-private:
+  private:
     QTabWidget *onglets_;
     int dernier_;
 };

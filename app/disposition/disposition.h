@@ -4,8 +4,8 @@
 // Description des contrôles statiques sous forme de tables (positions en twips).
 // Les fenêtres créent leurs étiquettes et leurs traits à partir de ces tables.
 
-#include <QtGlobal>
 #include <QRgb>
+#include <QtGlobal>
 #include <span>
 
 class QWidget;
@@ -13,7 +13,10 @@ class QLabel;
 
 namespace disposition {
 
-constexpr int twips(int t) { return t / 15; }
+constexpr int twips(int t)
+{
+    return t / 15;
+}
 
 enum Style : unsigned {
     Normal = 0,
@@ -27,7 +30,8 @@ enum Style : unsigned {
 
 // Étiquette : largeur ou hauteur 0 = taille ajustée au texte.
 // couleur 0 = couleur de texte par défaut de la fenêtre.
-struct Etiquette {
+struct Etiquette
+{
     const char *nom;
     int gauche, haut, largeur, hauteur; // twips
     const char *texte;                  // UTF-8
@@ -36,7 +40,8 @@ struct Etiquette {
 };
 
 // Trait horizontal de x1 à x2 à la hauteur y (twips) ; couleur 0 = noir.
-struct Trait {
+struct Trait
+{
     const char *nom;
     int x1, x2, y;
     QRgb couleur = 0;

@@ -32,7 +32,8 @@ constexpr Etiquette etiquettes[] = {
 
 constexpr Trait traits[] = {{"Line1", 120, 5280, 660, jaunepale}};
 
-struct Bouton {
+struct Bouton
+{
     const char *nom;
     int gauche, haut, largeur, hauteur;
     const char *texte;
@@ -45,7 +46,8 @@ constexpr Bouton boutons[] = {
     {"Annuler", 3840, 2940, 1455, 375, "&Annuler", true},
 };
 
-struct Case {
+struct Case
+{
     const char *nom;
     int gauche, haut, largeur, hauteur;
     const char *texte;
@@ -57,7 +59,8 @@ constexpr Case cases[] = {
     {"Checkconnection", 120, 2520, 3015, 255, "Test automatique de la connexion", false},
 };
 
-struct Image {
+struct Image
+{
     const char *nom;
     int gauche, haut, largeur, hauteur;
     const char *fichier;

@@ -102,19 +102,13 @@ constexpr Trait traits[] = {
 
 // Étiquettes de valeurs remplies par le calcul du détail ; « T » et « n » sont provisoires.
 constexpr Etiquette valeurs[] = {
-    {"v0", 1440, 420, 615, h, "", Normal, 0},
-    {"v1", 4920, 420, 735, h, "", Normal, 0},
-    {"v2", 3360, 720, 495, h, "", Centre, 0},
-    {"v3", 4080, 900, 1215, h, "", Normal, 0},
-    {"v4", 2760, 2040, 1695, h, "T", Droite, 0},
-    {"v5", 4500, 1935, 570, h, "n", Normal, 0},
+    {"v0", 1440, 420, 615, h, "", Normal, 0},    {"v1", 4920, 420, 735, h, "", Normal, 0},
+    {"v2", 3360, 720, 495, h, "", Centre, 0},    {"v3", 4080, 900, 1215, h, "", Normal, 0},
+    {"v4", 2760, 2040, 1695, h, "T", Droite, 0}, {"v5", 4500, 1935, 570, h, "n", Normal, 0},
     {"v6", 2460, 2640, 1215, h, "T", Centre, 0}, // élargie autour du même centre
-    {"v7", 4080, 2460, 375, h, "", Centre, 0},
-    {"v8", 4620, 2460, 1155, h, "T", Normal, 0}, // élargie jusqu'au bord
-    {"v9", 420, 3120, 2535, h, "", Normal, 0},
-    {"v10", 840, 3840, 855, h, "", Normal, 0},
-    {"v11", 1800, 3840, 975, h, "", Centre, 0},
-    {"v12", 3000, 3840, 975, h, "", Centre, 0},
+    {"v7", 4080, 2460, 375, h, "", Centre, 0},   {"v8", 4620, 2460, 1155, h, "T", Normal, 0}, // élargie jusqu'au bord
+    {"v9", 420, 3120, 2535, h, "", Normal, 0},   {"v10", 840, 3840, 855, h, "", Normal, 0},
+    {"v11", 1800, 3840, 975, h, "", Centre, 0},  {"v12", 3000, 3840, 975, h, "", Centre, 0},
     {"v13", 4380, 3840, 1215, h, "", Gras, 0},
 };
 

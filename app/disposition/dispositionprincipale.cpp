@@ -34,7 +34,8 @@ constexpr Etiquette etiquettes[] = {
 };
 
 // Noms annoncés par les lecteurs d'écran pour les contrôles sans texte ni étiquette propre.
-constexpr struct {
+constexpr struct
+{
     const char *objet, *nom;
 } nomsaccessibles[] = {
     {"grille", "Tableau des prix au comptant"},
@@ -67,7 +68,7 @@ QPushButton *bouton(QWidget *parent, const char *nom, const char *image, const c
 // quelle que soit la place que le contrôle donne à la page.
 class Plan : public QObject
 {
-public:
+  public:
     Plan(QTabWidget *onglets, QWidget *page, QWidget *plan) : QObject(page), onglets_(onglets), page_(page), plan_(plan)
     {
         page->installEventFilter(this);
@@ -75,7 +76,7 @@ public:
 
     void suitpile() { page_->parentWidget()->installEventFilter(this); }
 
-protected:
+  protected:
     bool eventFilter(QObject *, QEvent *e) override
     {
         if (e->type() == QEvent::Move || e->type() == QEvent::Resize || e->type() == QEvent::Show)
@@ -83,7 +84,7 @@ protected:
         return false;
     }
 
-private:
+  private:
     QTabWidget *onglets_;
     QWidget *page_;
     QWidget *plan_;
@@ -168,10 +169,9 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     c.semestre[1] = new QRadioButton(QStringLiteral("2d semestre"), fenetre);
     place(c.semestre[1], 4560, 120, 1755, 195, "semestre1");
     const QColor surbrillance = fenetre->palette().color(QPalette::HighlightedText);
-    c.semestre[0]->setStyleSheet(QStringLiteral("QRadioButton { background-color: rgb(128, 0, 128); color: %1; }")
-                                     .arg(surbrillance.name()));
-    c.semestre[1]->setStyleSheet(
-        QStringLiteral("QRadioButton { background-color: rgb(128, 0, 128); color: white; }"));
+    c.semestre[0]->setStyleSheet(
+        QStringLiteral("QRadioButton { background-color: rgb(128, 0, 128); color: %1; }").arg(surbrillance.name()));
+    c.semestre[1]->setStyleSheet(QStringLiteral("QRadioButton { background-color: rgb(128, 0, 128); color: white; }"));
     c.semestre[0]->setChecked(true);
 
     c.calculatrice = bouton(fenetre, "calculatrice", "calculatrice.png", "Calculatrice", false);

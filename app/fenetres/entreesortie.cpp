@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/fenetres/entreesortie.h"
 
-#include "app/disposition/dispositionprincipale.h"
 #include "app/controles/grille.h"
+#include "app/disposition/dispositionprincipale.h"
 
 #include <QComboBox>
 #include <QLabel>

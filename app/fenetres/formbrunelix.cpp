@@ -2,17 +2,17 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/fenetres/formbrunelix.h"
 
-#include "app/impression/commandeimpression.h"
-#include "app/disposition/disposition.h"
-#include "app/fenetres/entreesortie.h"
-#include "app/etat.h"
-#include "app/systeme/fin.h"
 #include "app/controles/fond.h"
-#include "app/fenetres/frmtalven.h"
 #include "app/controles/grille.h"
+#include "app/controles/onglets.h"
+#include "app/disposition/disposition.h"
+#include "app/etat.h"
+#include "app/fenetres/entreesortie.h"
+#include "app/fenetres/frmtalven.h"
 #include "app/fenetres/maj.h"
 #include "app/fenetres/miseajour.h"
-#include "app/controles/onglets.h"
+#include "app/impression/commandeimpression.h"
+#include "app/systeme/fin.h"
 #include "app/systeme/rapport.h"
 #include "calc/detail.h"
 #include "calc/tableau.h"
@@ -38,7 +38,8 @@
 
 namespace {
 
-const QString avistableau = QStringLiteral("Calcul impossible pour ce taux ou ce montant : le tableau n'est pas à jour.");
+const QString avistableau =
+    QStringLiteral("Calcul impossible pour ce taux ou ce montant : le tableau n'est pas à jour.");
 const QString avisdetail = QStringLiteral("Détail impossible : taux nul ou montant illisible.");
 
 } // namespace
@@ -85,7 +86,7 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, QWidget *parent)
 
 void FormBrunelix::ordretabulation()
 {
-    ordre_ = {c_.calculatrice, c_.arret,       c_.imprimer, c_.Command1, c_.onglets,  c_.semestre[0],
+    ordre_ = {c_.calculatrice, c_.arret,       c_.imprimer, c_.Command1, c_.onglets, c_.semestre[0],
               c_.listeannee,   c_.semestre[1], c_.montant,  c_.grille,   c_.Command2};
     c_.grille->setTabKeyNavigation(false);
     c_.calculatrice->setFocus();
@@ -254,8 +255,7 @@ void FormBrunelix::calculedetail(qint16 &colonne, qint16 &ligne)
         int semestre = 1;
         a = periode(annee, semestre) ? taux::tauxperiode(etat_.table, annee, semestre) : 0;
     }
-    const calcul::Detail d =
-        calcul::calculedetail(a, static_cast<qint16>(ligne + 2), c_.montant->text(), QLocale());
+    const calcul::Detail d = calcul::calculedetail(a, static_cast<qint16>(ligne + 2), c_.montant->text(), QLocale());
     for (std::size_t i = 0; i < d.v.size(); ++i)
         if (d.v[i])
             disposition::ajustetexte(c_.v[i], *d.v[i]);
@@ -304,7 +304,10 @@ void FormBrunelix::paintEvent(QPaintEvent *)
     p.drawPixmap(0, 0, fond_);
 }
 
-void FormBrunelix::closeEvent(QCloseEvent *) { fin::immediate(); }
+void FormBrunelix::closeEvent(QCloseEvent *)
+{
+    fin::immediate();
+}
 
 bool FormBrunelix::eventFilter(QObject *o, QEvent *e)
 {

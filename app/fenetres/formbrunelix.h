@@ -21,12 +21,12 @@ class Onglets;
 class FormBrunelix : public QWidget
 {
     Q_OBJECT
-public:
+  public:
     FormBrunelix(EtatBrunelix &etat, Maj &maj, QWidget *parent = nullptr);
 
-    void charge();   // chargement, avant le premier affichage
-    void active();   // activation : premier affichage, retour d'une fenêtre du programme
-    void affiche();  // affichage centré puis activation
+    void charge();  // chargement, avant le premier affichage
+    void active();  // activation : premier affichage, retour d'une fenêtre du programme
+    void affiche(); // affichage centré puis activation
 
     void recalcule();
     double renvoivaleur(double montant, qint16 nbmois, double tannuel) const;
@@ -36,13 +36,13 @@ public:
     Grille &grille() const { return *grille_; }
     Onglets &onglets() const { return *onglets_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
     bool focusNextPrevChild(bool suivant) override;
 
-private:
+  private:
     void chargetaux();
     void remplitannees();
     bool periode(qint16 &annee, int &semestre) const;

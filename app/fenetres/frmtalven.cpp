@@ -30,7 +30,8 @@ FrmTALVEN::FrmTALVEN(QWidget *parent)
     image->setPixmap(QIcon(QStringLiteral(":/images/logo.png")).pixmap(QSize(145, 50), devicePixelRatioF()));
     image->setGeometry(twips(180), twips(120), twips(2175), twips(750));
 
-    const disposition::Etiquette texte{"LabelTalven", 240, 960, 2115, 1275, "", disposition::Droite, qRgb(255, 255, 128)};
+    const disposition::Etiquette texte{"LabelTalven",      240, 960, 2115, 1275, "", disposition::Droite,
+                                       qRgb(255, 255, 128)};
     LabelTalven = disposition::creeetiquette(this, texte);
     LabelTalven->setText(FrmTALVEN::texte());
 

@@ -12,14 +12,14 @@ class QLabel;
 class FrmTALVEN : public QDialog
 {
     Q_OBJECT
-public:
+  public:
     explicit FrmTALVEN(QWidget *parent = nullptr);
 
     static QString texte(); // six lignes séparées par des fins de ligne
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent *e) override; // Échap ne ferme pas la fenêtre
 
-private:
+  private:
     QLabel *LabelTalven;
 };

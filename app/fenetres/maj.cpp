@@ -4,8 +4,8 @@
 
 #include "app/bureau/bureau.h"
 #include "app/disposition/disposition.h"
-#include "app/systeme/fin.h"
 #include "app/etat.h"
+#include "app/systeme/fin.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -44,7 +44,10 @@ Maj::Maj(const EtatBrunelix &etat, QWidget *parent)
     connect(c_.Boutonmanuel, &QPushButton::clicked, this, &Maj::manuelle);
 }
 
-QString Maj::cheminparametres() const { return etat_.emplacements.parametres; }
+QString Maj::cheminparametres() const
+{
+    return etat_.emplacements.parametres;
+}
 
 maj::Parametres Maj::parametres() const
 {

@@ -21,7 +21,7 @@ struct EtatBrunelix;
 class Maj : public QDialog
 {
     Q_OBJECT
-public:
+  public:
     // Réglages et fichier de la mise à jour manuelle : etat.emplacements.
     explicit Maj(const EtatBrunelix &etat, QWidget *parent = nullptr);
 
@@ -30,13 +30,13 @@ public:
     void montreparametres(const maj::Parametres &p);
     QString cheminparametres() const;
 
-    QString Inet;                  // adresse confiée au transfert
-    maj::Dependances dependances;  // horloge, connexion, délai de la mise à jour automatique
+    QString Inet;                 // adresse confiée au transfert
+    maj::Dependances dependances; // horloge, connexion, délai de la mise à jour automatique
 
-protected:
+  protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
-private:
+  private:
     void valider();
     void manuelle();
 

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/impression/commandeimpression.h"
 
+#include "app/controles/grille.h"
 #include "app/disposition/dispositionprincipale.h"
 #include "app/fenetres/entreesortie.h"
-#include "app/controles/grille.h"
 #include "app/impression/imprimante.h"
 #include "output/impression.h"
 

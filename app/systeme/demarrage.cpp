@@ -5,7 +5,10 @@
 #include <QApplication>
 #include <QFont>
 
-static void initimages() { Q_INIT_RESOURCE(images); }
+static void initimages()
+{
+    Q_INIT_RESOURCE(images);
+}
 
 void preparedemarrage()
 {

@@ -13,7 +13,7 @@ const char *const drapeau = "brunelix.finimmediate";
 // Avale tout événement : plus aucun gestionnaire ne s'exécute.
 class Silence : public QObject
 {
-public:
+  public:
     using QObject::QObject;
     bool eventFilter(QObject *, QEvent *e) override { return e->type() != QEvent::Quit; }
 };

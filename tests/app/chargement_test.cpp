@@ -3,8 +3,8 @@
 // Chargement du fichier des taux par la fenêtre : rapports fatals, rechargement à l'activation.
 #include "outils.h"
 
-#include "app/systeme/fin.h"
 #include "app/controles/grille.h"
+#include "app/systeme/fin.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -60,7 +60,8 @@ struct CasFatal
 };
 
 class RapportFatal : public ::testing::TestWithParam<CasFatal>
-{};
+{
+};
 
 TEST_P(RapportFatal, MessagePuisFin)
 {
@@ -78,8 +79,7 @@ QByteArray entrees(int n)
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, RapportFatal,
-    ::testing::Values(CasFatal{"commentaires_seuls", "' rien\r\n\r\n", corrompu},
-                      CasFatal{"vide", "", corrompu},
+    ::testing::Values(CasFatal{"commentaires_seuls", "' rien\r\n\r\n", corrompu}, CasFatal{"vide", "", corrompu},
                       CasFatal{"sans_tabulation", "1S2010 3.47\r\n", corrompu},
                       CasFatal{"virgule_dans_commentaire", "' un, deux\r\n1S2010\t3.47\r\n", corrompu},
                       CasFatal{"cent_deux_entrees", entrees(102), corrompu},

@@ -50,8 +50,8 @@ TEST(Detail, CelluleLigne1Colonne1)
     e.doubleclic(1, 1);
     EXPECT_EQ(e.c().onglets->currentIndex(), 2);
     const QString t = QStringLiteral("1,00289166666667");
-    EXPECT_EQ(valeurs(e), (QStringList{"3,47", "3", "3,47", t, t, "3", t, "3", t, "0,9942", "100", "0,9942", "100",
-                                       "99,42"}));
+    EXPECT_EQ(valeurs(e),
+              (QStringList{"3,47", "3", "3,47", t, t, "3", t, "3", t, "0,9942", "100", "0,9942", "100", "99,42"}));
     // Chaque valeur tient dans sa boîte, à 8 points ou presque (face étroite plutôt que réduite).
     for (QLabel *v : e.c().v) {
         EXPECT_LE(v->fontMetrics().horizontalAdvance(v->text()), v->width()) << v->objectName().toStdString();

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "outils.h"
 
-#include "app/systeme/fin.h"
 #include "app/controles/grille.h"
+#include "app/systeme/fin.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -57,9 +57,15 @@ FenetreEssai::FenetreEssai(const QByteArray &taux, QLocale regional, const QByte
     EXPECT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
 }
 
-FenetreEssai::~FenetreEssai() { QLocale::setDefault(QLocale::c()); }
+FenetreEssai::~FenetreEssai()
+{
+    QLocale::setDefault(QLocale::c());
+}
 
-QString FenetreEssai::fichier() const { return dossier.filePath(QStringLiteral("BRUNELIX.TXT")); }
+QString FenetreEssai::fichier() const
+{
+    return dossier.filePath(QStringLiteral("BRUNELIX.TXT"));
+}
 
 QString FenetreEssai::cellule(int ligne, int colonne)
 {
@@ -121,4 +127,7 @@ SansModale::SansModale()
     minuterie->start(50);
 }
 
-SansModale::~SansModale() { delete qApp->findChild<QTimer *>(QStringLiteral("sansmodale")); }
+SansModale::~SansModale()
+{
+    delete qApp->findChild<QTimer *>(QStringLiteral("sansmodale"));
+}

@@ -27,11 +27,12 @@ void ecrittaux(const QString &chemin, const QByteArray &contenu, int decalagesec
 
 class FenetreEssai
 {
-public:
+  public:
     // ini : contenu de Brunelix.ini (vide : pas de fichier) ; prepare : réglage du
     // dialogue (horloge, délai) avant le chargement.
-    explicit FenetreEssai(const QByteArray &taux = tauxessai, QLocale regional = QLocale(QLocale::French, QLocale::France),
-                          const QByteArray &ini = {}, const std::function<void(Maj &)> &prepare = {});
+    explicit FenetreEssai(const QByteArray &taux = tauxessai,
+                          QLocale regional = QLocale(QLocale::French, QLocale::France), const QByteArray &ini = {},
+                          const std::function<void(Maj &)> &prepare = {});
     ~FenetreEssai();
 
     FormBrunelix &f() { return *fenetre; }
@@ -60,7 +61,7 @@ void fermeboitemodale();
 // Échec du test si une boîte modale inattendue s'ouvre pendant la durée de vie de l'objet.
 class SansModale
 {
-public:
+  public:
     SansModale();
     ~SansModale();
 };

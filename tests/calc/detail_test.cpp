@@ -26,8 +26,8 @@ TEST(Detail, Ligne1Colonne1)
     const calcul::Detail d = calcul::calculedetail(3.47, 3, QStringLiteral("100"), francais);
     EXPECT_TRUE(d.complet);
     const QString t = QStringLiteral("1,00289166666667");
-    EXPECT_EQ(textes(d), (QStringList{"3,47", "3", "3,47", t, t, "3", t, "3", t, "0,9942", "100", "0,9942", "100",
-                                      "99,42"}));
+    EXPECT_EQ(textes(d),
+              (QStringList{"3,47", "3", "3,47", t, t, "3", t, "3", t, "0,9942", "100", "0,9942", "100", "99,42"}));
     const calcul::Detail en = calcul::calculedetail(3.47, 3, QStringLiteral("100"), anglais);
     EXPECT_EQ(*en.v[3], QStringLiteral("1.00289166666667"));
     EXPECT_EQ(*en.v[13], QStringLiteral("99.42"));

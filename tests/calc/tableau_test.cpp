@@ -70,8 +70,8 @@ TEST(Tableau, MontantsLusAvecLaRegleTolerante)
     {
         const char *montant;
         const char *mois3;
-    } cas[] = {{"", "0,00"}, {"abc", "0,00"}, {"-100", "-99,42"}, {"1 500", "1491,30"},
-               {"1500,50", "1491,30"}, {"1500.50", "1491,80"}};
+    } cas[] = {{"", "0,00"},         {"abc", "0,00"},        {"-100", "-99,42"},
+               {"1 500", "1491,30"}, {"1500,50", "1491,30"}, {"1500.50", "1491,80"}};
     for (const auto &c : cas) {
         const calcul::Tableau t = calcul::construittableau(3.47, QString::fromUtf8(c.montant), francais);
         ASSERT_TRUE(t.complet) << c.montant;

@@ -22,7 +22,8 @@ struct CasTexte
 };
 
 class Cellule : public ::testing::TestWithParam<CasTexte>
-{};
+{
+};
 
 TEST_P(Cellule, MotifDeuxDecimales)
 {
@@ -42,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(Cas, Cellule,
                                            CasTexte{1e20, "100000000000000000000,00", "100000000000000000000.00"}));
 
 class Nombre : public ::testing::TestWithParam<CasTexte>
-{};
+{
+};
 
 TEST_P(Nombre, QuinzeChiffres)
 {

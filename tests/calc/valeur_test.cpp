@@ -26,7 +26,8 @@ struct CasValeur
 };
 
 class Valeur : public ::testing::TestWithParam<CasValeur>
-{};
+{
+};
 
 TEST_P(Valeur, Exacte)
 {
@@ -63,12 +64,12 @@ TEST(Valeur, MoitieDeCentimeVersLeHaut)
 
 TEST(Valeur, ErreursArithmetiques)
 {
-    EXPECT_THROW(renvoivaleur(100, 3, 0), ErreurCalcul);                                      // 0 / 0
-    EXPECT_THROW(renvoivaleur(100, 0, 3.47), ErreurCalcul);                                   // n = 0
-    EXPECT_THROW(renvoivaleur(1e308, 3, 3.47), ErreurCalcul);                                 // V × 100 dépasse
-    EXPECT_THROW(renvoivaleur(100, 3, -1200), ErreurCalcul);                                  // T = 0
-    EXPECT_THROW(renvoivaleur(100, 36, 1e300), ErreurCalcul);                                 // T^n dépasse
-    EXPECT_THROW(renvoivaleur(std::numeric_limits<double>::max(), 3, 3.47), ErreurCalcul);   // C4 × montant
+    EXPECT_THROW(renvoivaleur(100, 3, 0), ErreurCalcul);                                   // 0 / 0
+    EXPECT_THROW(renvoivaleur(100, 0, 3.47), ErreurCalcul);                                // n = 0
+    EXPECT_THROW(renvoivaleur(1e308, 3, 3.47), ErreurCalcul);                              // V × 100 dépasse
+    EXPECT_THROW(renvoivaleur(100, 3, -1200), ErreurCalcul);                               // T = 0
+    EXPECT_THROW(renvoivaleur(100, 36, 1e300), ErreurCalcul);                              // T^n dépasse
+    EXPECT_THROW(renvoivaleur(std::numeric_limits<double>::max(), 3, 3.47), ErreurCalcul); // C4 × montant
     EXPECT_NO_THROW(renvoivaleur(1e300, 3, 3.47));
 }
 

@@ -29,7 +29,8 @@ struct Cas
 };
 
 class Emplacement : public ::testing::TestWithParam<Cas>
-{};
+{
+};
 
 QByteArray lit(const QString &chemin)
 {
@@ -41,11 +42,15 @@ TEST_P(Emplacement, TrouveEtEcrit)
 {
     const Cas &c = GetParam();
     QTemporaryDir r;
-    const QString chemins[] = {r.filePath("absent"), r.filePath("p/bin/BRUNELIX.TXT"),
-                               r.filePath("p/share/brunelix/BRUNELIX.TXT"), r.filePath("s/brunelix/BRUNELIX.TXT"),
-                               r.filePath(c.donnees) + "/brunelix/BRUNELIX.TXT", r.filePath("l/BRUNELIX.TXT")};
+    const QString chemins[] = {r.filePath("absent"),
+                               r.filePath("p/bin/BRUNELIX.TXT"),
+                               r.filePath("p/share/brunelix/BRUNELIX.TXT"),
+                               r.filePath("s/brunelix/BRUNELIX.TXT"),
+                               r.filePath(c.donnees) + "/brunelix/BRUNELIX.TXT",
+                               r.filePath("l/BRUNELIX.TXT")};
     std::vector<std::pair<const char *, QByteArray>> avant;
-    for (const auto &[v, d] : {std::pair{"XDG_DATA_HOME", c.donnees}, {"XDG_DATA_DIRS", "s"}, {"XDG_CONFIG_HOME", "c"}}) {
+    for (const auto &[v, d] :
+         {std::pair{"XDG_DATA_HOME", c.donnees}, {"XDG_DATA_DIRS", "s"}, {"XDG_CONFIG_HOME", "c"}}) {
         avant.emplace_back(v, qgetenv(v));
         qputenv(v, r.filePath(d).toUtf8());
     }
@@ -75,18 +80,18 @@ const QByteArray s1 = "1S2010\t3\r\n", s2 = "2S2010\t3\r\n";
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, Emplacement,
-    ::testing::Values(Cas{"portable", {{Programme, s1}}, "", Programme, Programme, Programme, true},
-                      Cas{"portable_ligne", {{Programme, s1}, {Ligne, s1}}, "@/l", Ligne, Ligne, Ligne, true},
-                      Cas{"ligne_entre_guillemets", {{Programme, s1}, {Ligne, s1}}, "\"@/l\"", Programme, Programme,
-                          Programme, true},
-                      Cas{"installe_sans_copie", {{Livre, s1}, {Systeme, s2}}, "@/l", Livre, Copie, Livre},
-                      Cas{"installe_livre_xdg", {{Systeme, s1}}, "", Systeme, Copie, Systeme},
-                      Cas{"copie_du_meme_semestre", {{Livre, s1}, {Copie, s1}}, "", Copie, Copie, Copie},
-                      Cas{"copie_plus_ancienne", {{Livre, s2}, {Copie, s1}}, "", Livre, Copie, Copie},
-                      Cas{"copie_corrompue", {{Livre, s2}, {Copie, "1S2010 3"}}, "", Copie, Copie, Copie},
-                      Cas{"installe_ligne", {{Livre, s2}, {Copie, s2}, {Ligne, s1}}, "@/l/", Ligne, Ligne, Ligne},
-                      Cas{"prefixe_utilisateur", {{Livre, s1}}, "", Copie, Copie, Copie, false, "p/share"},
-                      Cas{"installe_sans_fichier", {}, "", Copie, Copie, Aucun}),
+    ::testing::Values(
+        Cas{"portable", {{Programme, s1}}, "", Programme, Programme, Programme, true},
+        Cas{"portable_ligne", {{Programme, s1}, {Ligne, s1}}, "@/l", Ligne, Ligne, Ligne, true},
+        Cas{"ligne_entre_guillemets", {{Programme, s1}, {Ligne, s1}}, "\"@/l\"", Programme, Programme, Programme, true},
+        Cas{"installe_sans_copie", {{Livre, s1}, {Systeme, s2}}, "@/l", Livre, Copie, Livre},
+        Cas{"installe_livre_xdg", {{Systeme, s1}}, "", Systeme, Copie, Systeme},
+        Cas{"copie_du_meme_semestre", {{Livre, s1}, {Copie, s1}}, "", Copie, Copie, Copie},
+        Cas{"copie_plus_ancienne", {{Livre, s2}, {Copie, s1}}, "", Livre, Copie, Copie},
+        Cas{"copie_corrompue", {{Livre, s2}, {Copie, "1S2010 3"}}, "", Copie, Copie, Copie},
+        Cas{"installe_ligne", {{Livre, s2}, {Copie, s2}, {Ligne, s1}}, "@/l/", Ligne, Ligne, Ligne},
+        Cas{"prefixe_utilisateur", {{Livre, s1}}, "", Copie, Copie, Copie, false, "p/share"},
+        Cas{"installe_sans_fichier", {}, "", Copie, Copie, Aucun}),
     [](const auto &info) { return std::string(info.param.nom); });
 
 } // namespace

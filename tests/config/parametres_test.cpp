@@ -45,7 +45,8 @@ struct CasLecture
 };
 
 class Lecture : public ::testing::TestWithParam<CasLecture>
-{};
+{
+};
 
 TEST_P(Lecture, Valeurs)
 {
@@ -60,7 +61,7 @@ TEST_P(Lecture, Valeurs)
     EXPECT_EQ(p.checkconnection, c.checkconnection);
     EXPECT_EQ(p.checkmaj, c.checkmaj);
     EXPECT_EQ(QFile::exists(chemin), !c.contenu.isEmpty() || c.fifo); // la lecture ne crée rien
-    if (c.fifo) { // lue comme absente, jamais remplacée
+    if (c.fifo) {                                                     // lue comme absente, jamais remplacée
         maj::ecritparametres(p, chemin);
         EXPECT_FALSE(QFileInfo(chemin).isFile());
     }
@@ -124,7 +125,8 @@ struct CasEdition
 };
 
 class Edition : public ::testing::TestWithParam<CasEdition>
-{};
+{
+};
 
 TEST_P(Edition, SeulesLesValeursChangent)
 {
@@ -142,19 +144,22 @@ TEST_P(Edition, SeulesLesValeursChangent)
     EXPECT_EQ(QDir(d.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // aucun fichier temporaire laissé
 }
 
-const QByteArray amain = "; Réglages écrits à la main\r\n[Fenetre]\r\nLargeur = 800 ; pas un commentaire\r\n"
-                         "ligne sans egal\r\n\r\n; la mise à jour\r\n[ftp]\r\n  adress = \"http://127.0.0.1/caf\xE9\"  \r\n"
-                         "; dans la section\r\nCheckMaj = 1 \r\nAUTRE sans egal\r\n\r\n[Inconnue]\r\nCHECKCONNECTION=0\r\n; fin";
+const QByteArray amain =
+    "; Réglages écrits à la main\r\n[Fenetre]\r\nLargeur = 800 ; pas un commentaire\r\n"
+    "ligne sans egal\r\n\r\n; la mise à jour\r\n[ftp]\r\n  adress = \"http://127.0.0.1/caf\xE9\"  \r\n"
+    "; dans la section\r\nCheckMaj = 1 \r\nAUTRE sans egal\r\n\r\n[Inconnue]\r\nCHECKCONNECTION=0\r\n; fin";
 const QString cafe = QStringLiteral("http://127.0.0.1/café"), ete = QStringLiteral("http://127.0.0.1/été");
 const QByteArray nul("[FTP]\nADRESS=a\0b\n", 17);
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, Edition,
-    ::testing::Values(CasEdition{"ecrit_a_la_main", amain,
+    ::testing::Values(CasEdition{"ecrit_a_la_main",
+                                 amain,
                                  QByteArray(amain)
                                      .replace("\"http://127.0.0.1/caf\xE9\"", ete.toUtf8())
                                      .replace("CheckMaj = 1 \r\n", "CheckMaj = 0 \r\nCHECKCONNECTION=0\r\n"),
-                                 {cafe, true, false}, {ete, false, false}},
+                                 {cafe, true, false},
+                                 {ete, false, false}},
                       CasEdition{"disque_plein", amain, amain, {ete, false, false}, {ete, true, true}, true},
                       CasEdition{"octet_nul", nul, nul, {cafe, true, true}, {cafe, false, false}}),
     [](const auto &info) { return std::string(info.param.nom); });

@@ -33,7 +33,8 @@ struct CasAnnees
 };
 
 class ListeAnnees : public ::testing::TestWithParam<CasAnnees>
-{};
+{
+};
 
 TEST_P(ListeAnnees, Lignes)
 {
@@ -46,10 +47,11 @@ TEST_P(ListeAnnees, Lignes)
 INSTANTIATE_TEST_SUITE_P(
     Cas, ListeAnnees,
     ::testing::Values(
-        CasAnnees{"deux_annees", table({{"2S2010", 3.35}, {"1S2010", 3.47}, {"2S2009", 3.57}, {"1S2009", 3.79}}),
+        CasAnnees{"deux_annees",
+                  table({{"2S2010", 3.35}, {"1S2010", 3.47}, {"2S2009", 3.57}, {"1S2009", 3.79}}),
                   {"2010", "2009"}},
-        CasAnnees{"premier_semestre_seul", table({{"1S2011", 3.42}, {"2S2010", 3.35}, {"1S2010", 3.47}}),
-                  {"2011", "2010"}},
+        CasAnnees{
+            "premier_semestre_seul", table({{"1S2011", 3.42}, {"2S2010", 3.35}, {"1S2010", 3.47}}), {"2011", "2010"}},
         CasAnnees{"annee_revenue", table({{"1S2010", 1}, {"2S2009", 1}, {"2S2010", 1}}), {"2010", "2009", "2010"}},
         CasAnnees{"cle_sans_annee_en_tete", table({{"xxabc", 1}, {"1S2010", 1}}), {"2010"}},
         CasAnnees{"annee_arrondie_au_pair", table({{"1S2010.5", 1}}), {"2010"}},

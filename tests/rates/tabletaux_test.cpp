@@ -49,7 +49,8 @@ struct CasFichier
 };
 
 class ChargementFichier : public ::testing::TestWithParam<CasFichier>
-{};
+{
+};
 
 TEST_P(ChargementFichier, Resultat)
 {
@@ -96,7 +97,9 @@ TEST(ChargementFichier, CleEtTauxLusTelsQuels)
     EXPECT_EQ(e.table.taux[0], 3.47);
     EXPECT_EQ(e.table.periodes[1], QString());
     EXPECT_EQ(e.table.taux[1], 0);
-    ASSERT_EQ(e.charge("\xEF\xBB\xBF" "1S2010\t3.47\r\n"), Chargement::Ok);
+    ASSERT_EQ(e.charge("\xEF\xBB\xBF"
+                       "1S2010\t3.47\r\n"),
+              Chargement::Ok);
     EXPECT_EQ(e.table.periodes[0], QStringLiteral("1S2010"));
 }
 

@@ -33,17 +33,18 @@ struct CasMaj
     QDate aujourdhui;
     QList<Envoi> envois;
     bool remplace;
-    int requetes;        // requêtes reçues par le serveur
+    int requetes; // requêtes reçues par le serveur
     bool checkconnection = false;
     bool connecte = true;
-    int tests = 0;       // appels du test de connexion
+    int tests = 0; // appels du test de connexion
     Adresse adresse = Serveur;
     QByteArray attendu = neuf + "\r\n"; // contenu après remplacement
     friend void PrintTo(const CasMaj &c, std::ostream *os) { *os << c.nom; }
 };
 
 class Verification : public ::testing::TestWithParam<CasMaj>
-{};
+{
+};
 
 TEST_P(Verification, RemplaceOuGardeIntact)
 {
@@ -115,26 +116,58 @@ INSTANTIATE_TEST_SUITE_P(
         CasMaj{"connexion_testee", "1S2001", juillet2001, {ok}, true, 1, true, true, 1},
         CasMaj{"sans_connexion", "1S2001", juillet2001, {ok}, false, 0, true, false, 1},
         CasMaj{"adresse_vide_apres_le_test", "1S2001", juillet2001, {ok}, false, 0, true, true, 1, Vide},
-        CasMaj{"not_found_au_milieu", "1S2001", juillet2001,
-               {ServeurEssai::reponse("1S2030\t3.5\r\n' Not Found\r\n")}, false, 1},
-        CasMaj{"not_found_minuscules", "1S2001", juillet2001,
-               {ServeurEssai::reponse("1S2030\t3.5\r\n' not found")}, true, 1, false, true, 0, Serveur,
+        CasMaj{"not_found_au_milieu",
+               "1S2001",
+               juillet2001,
+               {ServeurEssai::reponse("1S2030\t3.5\r\n' Not Found\r\n")},
+               false,
+               1},
+        CasMaj{"not_found_minuscules",
+               "1S2001",
+               juillet2001,
+               {ServeurEssai::reponse("1S2030\t3.5\r\n' not found")},
+               true,
+               1,
+               false,
+               true,
+               0,
+               Serveur,
                "1S2030\t3.5\r\n' not found\r\n"},
-        CasMaj{"corps_fini_par_crlf", "1S2001", juillet2001, {ServeurEssai::reponse(neuf + "\r\n")}, true, 1, false,
-               true, 0, Serveur, neuf + "\r\n\r\n"},
-        CasMaj{"redirection_http", "1S2001", juillet2001,
-               {{"HTTP/1.1 302 Found\r\nLocation: /autre\r\nContent-Length: 0\r\n\r\n"}, ok}, true, 2},
+        CasMaj{"corps_fini_par_crlf",
+               "1S2001",
+               juillet2001,
+               {ServeurEssai::reponse(neuf + "\r\n")},
+               true,
+               1,
+               false,
+               true,
+               0,
+               Serveur,
+               neuf + "\r\n\r\n"},
+        CasMaj{"redirection_http",
+               "1S2001",
+               juillet2001,
+               {{"HTTP/1.1 302 Found\r\nLocation: /autre\r\nContent-Length: 0\r\n\r\n"}, ok},
+               true,
+               2},
         CasMaj{"serveur_muet", "1S2001", juillet2001, {{"", ServeurEssai::Muet}}, false, 1},
         CasMaj{"corps_5_mio", "1S2001", juillet2001, {{enorme()}}, false, 1},
         CasMaj{"page_404", "1S2001", juillet2001, {ServeurEssai::reponse(neuf, 404)}, false, 1},
         CasMaj{"page_500", "1S2001", juillet2001, {ServeurEssai::reponse(neuf, 500)}, false, 1},
-        CasMaj{"pas_un_fichier_des_taux", "1S2001", juillet2001, {ServeurEssai::reponse("<html>erreur</html>")},
-               false, 1},
+        CasMaj{
+            "pas_un_fichier_des_taux", "1S2001", juillet2001, {ServeurEssai::reponse("<html>erreur</html>")}, false, 1},
         CasMaj{"guillemet_non_ferme", "1S2001", juillet2001, {ServeurEssai::reponse("\"1S2030\t3.5\r\n")}, false, 1},
-        CasMaj{"coupure_en_plein_corps", "1S2001", juillet2001,
-               {{"HTTP/1.1 200 OK\r\nContent-Length: 400\r\n\r\n" + neuf + "\r\n", ServeurEssai::Coupe}}, false, 1},
-        CasMaj{"redirection_ftp", "1S2001", juillet2001,
-               {{"HTTP/1.1 302 Found\r\nLocation: ftp://127.0.0.1/BRUNELIX.TXT\r\nContent-Length: 0\r\n\r\n"}}, false,
+        CasMaj{"coupure_en_plein_corps",
+               "1S2001",
+               juillet2001,
+               {{"HTTP/1.1 200 OK\r\nContent-Length: 400\r\n\r\n" + neuf + "\r\n", ServeurEssai::Coupe}},
+               false,
+               1},
+        CasMaj{"redirection_ftp",
+               "1S2001",
+               juillet2001,
+               {{"HTTP/1.1 302 Found\r\nLocation: ftp://127.0.0.1/BRUNELIX.TXT\r\nContent-Length: 0\r\n\r\n"}},
+               false,
                1},
         CasMaj{"chemin_qui_nomme_un_dossier", "1S2001", juillet2001, {ok}, false, 1, false, true, 0, Dossier},
         CasMaj{"dossier_qui_est_un_fichier", "1S2001", juillet2001, {ok}, false, 1, false, true, 0, SousFichier},
@@ -143,14 +176,22 @@ INSTANTIATE_TEST_SUITE_P(
         CasMaj{"disque_plein", "1S2001", juillet2001, {ok}, false, 1, false, true, 0, DisquePlein},
         CasMaj{"entetes_sans_fin", "1S2001", juillet2001, {{"HTTP/1.1 200 OK\r\n", ServeurEssai::Flot}}, false, 1},
         CasMaj{"plus_ancien", "1S2001", juillet2001, {ServeurEssai::reponse("2S2000\t4.3\r\n1S2000\t4.4")}, false, 1},
-        CasMaj{"plus_ancien_d_abord", "1S2001", juillet2001, {ServeurEssai::reponse("2S2029\t3.6\r\n1S2030\t3.5")},
-               false, 1},
-        CasMaj{"premiere_cle_vide", "1S2001", juillet2001, {ServeurEssai::reponse("\t3.5\r\n2S2029\t3.6")}, false, 1},
-        CasMaj{"taux_illisibles", "1S2001", juillet2001, {ServeurEssai::reponse("1S2030\tabc\r\n2S2029\txyz")}, false,
+        CasMaj{"plus_ancien_d_abord",
+               "1S2001",
+               juillet2001,
+               {ServeurEssai::reponse("2S2029\t3.6\r\n1S2030\t3.5")},
+               false,
                1},
+        CasMaj{"premiere_cle_vide", "1S2001", juillet2001, {ServeurEssai::reponse("\t3.5\r\n2S2029\t3.6")}, false, 1},
+        CasMaj{
+            "taux_illisibles", "1S2001", juillet2001, {ServeurEssai::reponse("1S2030\tabc\r\n2S2029\txyz")}, false, 1},
         CasMaj{"partiel_206_corps_coupe", "1S2001", juillet2001, {ServeurEssai::reponse("1S2030\t3.", 206)}, false, 1},
-        CasMaj{"taux_le_plus_recent_0", "1S2001", juillet2001, {ServeurEssai::reponse("1S2030\t0\r\n2S2029\t3.6")},
-               false, 1}),
+        CasMaj{"taux_le_plus_recent_0",
+               "1S2001",
+               juillet2001,
+               {ServeurEssai::reponse("1S2030\t0\r\n2S2029\t3.6")},
+               false,
+               1}),
     [](const auto &info) { return std::string(info.param.nom); });
 
 // Acceptation d'un corps, telle que les cibles de fuzzing l'appellent.
@@ -162,14 +203,25 @@ TEST(Acceptation, StatutTailleEtChargement)
         QByteArray corps;
         bool accepte;
         QString cle = QStringLiteral("1S2001"); // clé en usage
-    } cas[] = {{200, neuf, true},           {204, neuf, false},   {199, neuf, false},
-               {300, neuf, false},          {200, "", false},     {200, "' commentaire", false},
-               {200, "1S99999\t3", false},  {200, neuf + QByteArray(maj::taillemaxcorps - neuf.size(), '\''), true},
+    } cas[] = {{200, neuf, true},
+               {204, neuf, false},
+               {199, neuf, false},
+               {300, neuf, false},
+               {200, "", false},
+               {200, "' commentaire", false},
+               {200, "1S99999\t3", false},
+               {200, neuf + QByteArray(maj::taillemaxcorps - neuf.size(), '\''), true},
                {200, neuf + QByteArray(maj::taillemaxcorps - neuf.size() + 1, '\''), false},
-               {203, neuf, true},           {206, neuf, false},   {200, neuf, false, "2S2030"},
-               {200, neuf, true, "1S2030"}, {200, neuf, true, ""},
-               {200, "1S2030\t99.99", true}, {200, "1S2030\t100", false}, {200, "1s2030\t3", false},
-               {200, "1S230\t3", false},    {200, "1S2030\t3\r\n1S2030\t3", false}};
+               {203, neuf, true},
+               {206, neuf, false},
+               {200, neuf, false, "2S2030"},
+               {200, neuf, true, "1S2030"},
+               {200, neuf, true, ""},
+               {200, "1S2030\t99.99", true},
+               {200, "1S2030\t100", false},
+               {200, "1s2030\t3", false},
+               {200, "1S230\t3", false},
+               {200, "1S2030\t3\r\n1S2030\t3", false}};
     for (const auto &c : cas)
         EXPECT_EQ(maj::acceptecorps(c.statut, c.corps, c.cle), c.accepte)
             << c.statut << " " << c.corps.left(40).constData() << " " << c.cle.toStdString();

@@ -19,7 +19,7 @@ namespace {
 // Remplace PATH par un dossier qui ne contient qu'une fausse calculatrice.
 class FausseCalculatrice
 {
-public:
+  public:
     FausseCalculatrice() : ancien_(qgetenv("PATH"))
     {
         journal = dossier.filePath(QStringLiteral("lancements"));
@@ -45,7 +45,7 @@ public:
     QTemporaryDir dossier;
     QString journal;
 
-private:
+  private:
     void tue()
     {
         QFile f(journal);
@@ -79,7 +79,8 @@ TEST(Calculatrice, OuverteAilleurs)
         const char *ouverte;
         bool autreutilisateur;
         int lancements;
-    } cas[] = {{"kcalc_ouverte", "kcalc", false, 0}, {"xcalc_d_un_autre", "xcalc", true, 1},
+    } cas[] = {{"kcalc_ouverte", "kcalc", false, 0},
+               {"xcalc_d_un_autre", "xcalc", true, 1},
                {"fournisseur_de_recherche", "gnome-calculator-search-provider", false, 1}};
     for (const auto &c : cas) {
         if (c.autreutilisateur && ::getuid() != 0)
@@ -87,8 +88,8 @@ TEST(Calculatrice, OuverteAilleurs)
         FausseCalculatrice faux;
         // Copie lisible par tous, lancée hors de PATH sous le nom de la calculatrice ouverte.
         QTemporaryDir public_;
-        QFile::setPermissions(public_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther |
-                                                  QFile::ExeOther);
+        QFile::setPermissions(public_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                  QFile::ReadOther | QFile::ExeOther);
         const QString copie = public_.filePath(QString::fromUtf8(c.ouverte));
         ASSERT_TRUE(QFile::copy(faux.dossier.filePath(QStringLiteral("xcalc")), copie));
         QFile::setPermissions(copie, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);

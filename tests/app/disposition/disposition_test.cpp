@@ -32,15 +32,15 @@ TEST(Disposition, PlacesEnPixelsLogiques)
     EXPECT_EQ(e.f().size(), QSize(484, 319));
     EXPECT_EQ(e.f().windowTitle(), QStringLiteral("Brunelix"));
     const Place places[] = {
-        {"arret", 60, 60, 375, 375, false},        {"Label2", 60, 540, 1275, 255, false},
-        {"montant", 60, 840, 1275, 315, false},    {"tauxannuel", 60, 2040, 1215, 375, false},
-        {"Command2", 720, 3000, 675, 675, false},  {"Command1", 240, 3960, 975, 255, false},
-        {"Label1", 0, 4260, 1455, 195, false},     {"nover", 60, 4560, 1215, 195, false},
-        {"listeannée", 1440, 60, 1215, 315, false}, {"semestre1", 4560, 120, 1755, 195, false},
+        {"arret", 60, 60, 375, 375, false},          {"Label2", 60, 540, 1275, 255, false},
+        {"montant", 60, 840, 1275, 315, false},      {"tauxannuel", 60, 2040, 1215, 375, false},
+        {"Command2", 720, 3000, 675, 675, false},    {"Command1", 240, 3960, 975, 255, false},
+        {"Label1", 0, 4260, 1455, 195, false},       {"nover", 60, 4560, 1215, 195, false},
+        {"listeannée", 1440, 60, 1215, 315, false},  {"semestre1", 4560, 120, 1755, 195, false},
         {"calculatrice", 6660, 60, 495, 340, false}, {"onglets", 1440, 480, 5775, 4275, false},
-        {"grille", 30, 720, 5715, 3555, true},     {"Label3", 2040, 320, 3615, 375, true},
-        {"Label8", 60, 1680, 5655, 675, true},     {"Label33", 1260, 2460, 0, 0, true},
-        {"v9", 420, 3120, 2535, 195, true},        {"v13", 4380, 3840, 1215, 195, true},
+        {"grille", 30, 720, 5715, 3555, true},       {"Label3", 2040, 320, 3615, 375, true},
+        {"Label8", 60, 1680, 5655, 675, true},       {"Label33", 1260, 2460, 0, 0, true},
+        {"v9", 420, 3120, 2535, 195, true},          {"v13", 4380, 3840, 1215, 195, true},
     };
     for (const Place &p : places) {
         auto *w = e.f().findChild<QWidget *>(QString::fromUtf8(p.nom));

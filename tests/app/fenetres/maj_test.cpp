@@ -58,7 +58,8 @@ struct CasFermeture
 };
 
 class Fermeture : public ::testing::TestWithParam<CasFermeture>
-{};
+{
+};
 
 TEST_P(Fermeture, EnregistreOuGarde)
 {
@@ -78,8 +79,8 @@ TEST_P(Fermeture, EnregistreOuGarde)
     EXPECT_FALSE(e.maj->isVisible());
     EXPECT_EQ(e.c().listeannee->currentText(), QStringLiteral("2030"));
     EXPECT_EQ(e.maj->controles().ftp->text(), QStringLiteral("http://127.0.0.1/neuf"));
-    EXPECT_EQ(litfichier(ini), c.enregistre ? "[FTP]\nADRESS=http://127.0.0.1/neuf\nCHECKCONNECTION=1\nCHECKMAJ=1\n"
-                                            : iniancien);
+    EXPECT_EQ(litfichier(ini),
+              c.enregistre ? "[FTP]\nADRESS=http://127.0.0.1/neuf\nCHECKCONNECTION=1\nCHECKMAJ=1\n" : iniancien);
     // Rouvert : les contrôles montrent ce qui a été tapé.
     ouvre(e, [](Maj &m) {
         EXPECT_EQ(m.controles().ftp->text(), QStringLiteral("http://127.0.0.1/neuf"));
@@ -87,24 +88,27 @@ TEST_P(Fermeture, EnregistreOuGarde)
     });
 }
 
-void clic(QWidget *w) { QTest::mouseClick(w, Qt::LeftButton); }
+void clic(QWidget *w)
+{
+    QTest::mouseClick(w, Qt::LeftButton);
+}
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, Fermeture,
-    ::testing::Values(
-        CasFermeture{"bouton_ok", [](Maj &m) { clic(m.controles().Valider); }, true},
-        CasFermeture{"image_ok", [](Maj &m) { clic(m.controles().Picture2); }, true},
-        CasFermeture{"entree_dans_l_adresse", [](Maj &m) { QTest::keyClick(m.controles().ftp, Qt::Key_Return); }, true},
-        CasFermeture{"entree_sur_ok",
-                     [](Maj &m) {
-                         m.controles().Valider->setFocus();
-                         QTest::keyClick(m.controles().Valider, Qt::Key_Return);
-                     },
-                     true},
-        CasFermeture{"bouton_annuler", [](Maj &m) { clic(m.controles().Annuler); }, false},
-        CasFermeture{"image_annuler", [](Maj &m) { clic(m.controles().Picture1); }, false},
-        CasFermeture{"echap", [](Maj &m) { QTest::keyClick(m.controles().ftp, Qt::Key_Escape); }, false},
-        CasFermeture{"barre_de_titre", [](Maj &m) { m.close(); }, false}),
+    ::testing::Values(CasFermeture{"bouton_ok", [](Maj &m) { clic(m.controles().Valider); }, true},
+                      CasFermeture{"image_ok", [](Maj &m) { clic(m.controles().Picture2); }, true},
+                      CasFermeture{"entree_dans_l_adresse",
+                                   [](Maj &m) { QTest::keyClick(m.controles().ftp, Qt::Key_Return); }, true},
+                      CasFermeture{"entree_sur_ok",
+                                   [](Maj &m) {
+                                       m.controles().Valider->setFocus();
+                                       QTest::keyClick(m.controles().Valider, Qt::Key_Return);
+                                   },
+                                   true},
+                      CasFermeture{"bouton_annuler", [](Maj &m) { clic(m.controles().Annuler); }, false},
+                      CasFermeture{"image_annuler", [](Maj &m) { clic(m.controles().Picture1); }, false},
+                      CasFermeture{"echap", [](Maj &m) { QTest::keyClick(m.controles().ftp, Qt::Key_Escape); }, false},
+                      CasFermeture{"barre_de_titre", [](Maj &m) { m.close(); }, false}),
     [](const auto &info) { return std::string(info.param.nom); });
 
 TEST(Dialogue, FocusEtOrdreDeTabulation)
@@ -211,9 +215,8 @@ TEST(Automatique, TelechargeEtChargeAvantAffichage)
     SansModale sans;
     ServeurEssai serveur({ServeurEssai::reponse("1S2030\t5.5\r\n2S2029\t5.25")});
     const QByteArray ini = "[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\nCHECKCONNECTION=0\nCHECKMAJ=1\n";
-    FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), ini, [](Maj &m) {
-        m.dependances.aujourdhui = [] { return QDate(2011, 1, 1); };
-    });
+    FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), ini,
+                   [](Maj &m) { m.dependances.aujourdhui = [] { return QDate(2011, 1, 1); }; });
     EXPECT_EQ(serveur.requetes, 1);
     EXPECT_EQ(e.maj->Inet, serveur.adresse());
     EXPECT_EQ(litfichier(e.fichier()), "1S2030\t5.5\r\n2S2029\t5.25\r\n");
@@ -222,7 +225,8 @@ TEST(Automatique, TelechargeEtChargeAvantAffichage)
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // Décoché : aucune requête.
-    FenetreEssai sansmaj(tauxessai, QLocale(QLocale::French, QLocale::France), "[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\n");
+    FenetreEssai sansmaj(tauxessai, QLocale(QLocale::French, QLocale::France),
+                         "[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\n");
     EXPECT_EQ(serveur.requetes, 1);
 }
 

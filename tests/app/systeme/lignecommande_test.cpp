@@ -9,7 +9,8 @@
 
 namespace {
 
-struct CasDossier {
+struct CasDossier
+{
     const char *nom;
     QStringList arguments; // après le nom du programme ; « @ » : le dossier temporaire
     QString attendu;
@@ -20,7 +21,9 @@ void PrintTo(const CasDossier &cas, std::ostream *sortie)
     *sortie << cas.nom;
 }
 
-class Dossier : public ::testing::TestWithParam<CasDossier> {};
+class Dossier : public ::testing::TestWithParam<CasDossier>
+{
+};
 
 TEST_P(Dossier, ArgumentsJointsParDesBlancs)
 {
@@ -36,11 +39,12 @@ TEST_P(Dossier, ArgumentsJointsParDesBlancs)
 
 INSTANTIATE_TEST_SUITE_P(
     LigneDeCommande, Dossier,
-    ::testing::Values(CasDossier{"Vide", {}, QString()},
-                      CasDossier{"Blancs", {QStringLiteral("@/mes"), QStringLiteral("taux")}, QStringLiteral("@/mes taux")},
-                      CasDossier{"Inexistant", {QStringLiteral("@/absent")}, QStringLiteral("@/absent")},
-                      CasDossier{"OptionInconnue", {QStringLiteral("--rien"), QStringLiteral("@")}, QStringLiteral("@")},
-                      CasDossier{"ApresDeuxTirets", {QStringLiteral("--"), QStringLiteral("-x")}, QStringLiteral("-x")}),
+    ::testing::Values(
+        CasDossier{"Vide", {}, QString()},
+        CasDossier{"Blancs", {QStringLiteral("@/mes"), QStringLiteral("taux")}, QStringLiteral("@/mes taux")},
+        CasDossier{"Inexistant", {QStringLiteral("@/absent")}, QStringLiteral("@/absent")},
+        CasDossier{"OptionInconnue", {QStringLiteral("--rien"), QStringLiteral("@")}, QStringLiteral("@")},
+        CasDossier{"ApresDeuxTirets", {QStringLiteral("--"), QStringLiteral("-x")}, QStringLiteral("-x")}),
     [](const auto &info) { return std::string(info.param.nom); });
 
 TEST(LigneDeCommande, DossierInexistantSignale)
