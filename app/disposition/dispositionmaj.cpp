@@ -16,7 +16,6 @@ using namespace disposition;
 
 namespace {
 
-constexpr QRgb violet = qRgb(128, 0, 128);
 constexpr QRgb jaunepale = qRgb(255, 255, 192);
 constexpr QRgb gris = qRgb(192, 192, 192);
 constexpr QRgb rose = qRgb(255, 192, 255);

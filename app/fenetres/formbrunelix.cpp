@@ -44,7 +44,7 @@ const QString avisdetail = QStringLiteral("Détail impossible : taux nul ou mont
 
 } // namespace
 
-FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, QWidget *parent)
+FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, std::function<QPrinterInfo()> imprimante, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
       etat_(etat), maj_(maj)
@@ -65,7 +65,7 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, QWidget *parent)
     connect(c_.calculatrice, &QPushButton::clicked, this, [this] { calculatrice_.lance(); });
     connect(c_.Command2, &QPushButton::clicked, this, &FormBrunelix::copier);
     connect(c_.Command1, &QPushButton::clicked, this, &FormBrunelix::miseajour);
-    auto *impression = new CommandeImpression(this, c_, *grille_);
+    auto *impression = new CommandeImpression(this, c_, *grille_, std::move(imprimante));
     connect(c_.imprimer, &QPushButton::clicked, impression, &CommandeImpression::imprime);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, impression,
             &CommandeImpression::imprime);

@@ -12,17 +12,21 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 struct EtatBrunelix;
 class Maj;
 class Grille;
 class Onglets;
+class QPrinterInfo;
 
 class FormBrunelix : public QWidget
 {
     Q_OBJECT
   public:
-    FormBrunelix(EtatBrunelix &etat, Maj &maj, QWidget *parent = nullptr);
+    // imprimante : imprimante par défaut (vide : celle du système).
+    FormBrunelix(EtatBrunelix &etat, Maj &maj, std::function<QPrinterInfo()> imprimante = {},
+                 QWidget *parent = nullptr);
 
     void charge();  // chargement, avant le premier affichage
     void active();  // activation : premier affichage, retour d'une fenêtre du programme

@@ -13,10 +13,10 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
-Maj::Maj(const EtatBrunelix &etat, QWidget *parent)
+Maj::Maj(const EtatBrunelix &etat, maj::Dependances dependances, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint),
-      etat_(etat)
+      etat_(etat), dependances_(std::move(dependances))
 {
     setWindowTitle(QStringLiteral("Mise à jour des taux de crédit gratuit"));
     setWindowIcon(QIcon(QStringLiteral(":/images/iconemaj.png")));
@@ -88,9 +88,9 @@ bool Maj::eventFilter(QObject *o, QEvent *e)
     return QDialog::eventFilter(o, e);
 }
 
-std::unique_ptr<Maj> chargeparametres(const EtatBrunelix &etat)
+std::unique_ptr<Maj> chargeparametres(const EtatBrunelix &etat, maj::Dependances dependances)
 {
-    auto m = std::make_unique<Maj>(etat);
+    auto m = std::make_unique<Maj>(etat, std::move(dependances));
     m->montreparametres(maj::litparametres(m->cheminparametres()));
     return m;
 }

@@ -23,15 +23,17 @@ class Maj : public QDialog
     Q_OBJECT
   public:
     // Réglages et fichier de la mise à jour manuelle : etat.emplacements.
-    explicit Maj(const EtatBrunelix &etat, QWidget *parent = nullptr);
+    // dependances : horloge, connexion et délai de la mise à jour automatique (vides : le système).
+    explicit Maj(const EtatBrunelix &etat, maj::Dependances dependances = {}, QWidget *parent = nullptr);
 
     const ControlesMaj &controles() const { return c_; }
     maj::Parametres parametres() const;
     void montreparametres(const maj::Parametres &p);
     QString cheminparametres() const;
 
-    QString Inet;                 // adresse confiée au transfert
-    maj::Dependances dependances; // horloge, connexion, délai de la mise à jour automatique
+    const maj::Dependances &dependances() const { return dependances_; }
+
+    QString Inet; // adresse confiée au transfert
 
   protected:
     bool eventFilter(QObject *o, QEvent *e) override;
@@ -41,8 +43,9 @@ class Maj : public QDialog
     void manuelle();
 
     const EtatBrunelix &etat_;
+    const maj::Dependances dependances_;
     ControlesMaj c_;
 };
 
 // Crée le dialogue caché et le remplit depuis Brunelix.ini.
-std::unique_ptr<Maj> chargeparametres(const EtatBrunelix &etat);
+std::unique_ptr<Maj> chargeparametres(const EtatBrunelix &etat, maj::Dependances dependances = {});

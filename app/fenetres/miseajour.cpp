@@ -16,7 +16,7 @@ bool verifiemaj(EtatBrunelix &etat, Maj &dialogue)
     if (!c.CheckMaj->isChecked() || table.nbtaux < 0)
         return false;
     dialogue.Inet = c.ftp->text();
-    maj::Dependances dep = dialogue.dependances;
+    maj::Dependances dep = dialogue.dependances();
     dep.attente = [](bool debut) {
         if (debut)
             QGuiApplication::setOverrideCursor(Qt::WaitCursor);

@@ -37,8 +37,11 @@ class Occupe
 
 } // namespace
 
-CommandeImpression::CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille)
-    : QObject(fenetre), imprimantepardefaut(&QPrinterInfo::defaultPrinter), fenetre_(fenetre), c_(c), grille_(grille)
+CommandeImpression::CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille,
+                                       SourceImprimante imprimantepardefaut)
+    : QObject(fenetre),
+      imprimantepardefaut_(imprimantepardefaut ? std::move(imprimantepardefaut) : &QPrinterInfo::defaultPrinter),
+      fenetre_(fenetre), c_(c), grille_(grille)
 {
 }
 
@@ -60,7 +63,7 @@ void CommandeImpression::imprime()
     {
         const Occupe occupe;
         e = entree();
-        const QPrinterInfo info = imprimantepardefaut();
+        const QPrinterInfo info = imprimantepardefaut_();
         sansimprimante = info.isNull();
         if (!sansimprimante) {
             QPrinter imprimante(info, QPrinter::HighResolution);

@@ -18,11 +18,15 @@ namespace sortie {
 struct EntreeImpression;
 }
 
+// Imprimante par défaut ; vide : celle du système.
+using SourceImprimante = std::function<QPrinterInfo()>;
+
 class CommandeImpression : public QObject
 {
     Q_OBJECT
   public:
-    CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille);
+    CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille,
+                       SourceImprimante imprimantepardefaut = {});
 
     void imprime();
     // Valeurs à imprimer, lues dans les contrôles et la grille.
@@ -30,12 +34,10 @@ class CommandeImpression : public QObject
     // Imprime sur une imprimante prête ; message d'échec, vide si tout est parti.
     static QString imprimesur(QPrinter &imprimante, const sortie::EntreeImpression &e, const QString &echecdebut);
 
-    // Imprimante par défaut du système ; les tests la remplacent.
-    std::function<QPrinterInfo()> imprimantepardefaut;
-
   private:
     void enregistrepdf(const sortie::EntreeImpression &e);
 
+    const SourceImprimante imprimantepardefaut_;
     QWidget *fenetre_;
     const ControlesPrincipaux &c_;
     const Grille &grille_;

@@ -38,17 +38,15 @@ void ecrittaux(const QString &chemin, const QByteArray &contenu, int decalagesec
 }
 
 FenetreEssai::FenetreEssai(const QByteArray &taux, QLocale regional, const QByteArray &ini,
-                           const std::function<void(Maj &)> &prepare)
+                           maj::Dependances dependances, std::function<QPrinterInfo()> imprimante)
 {
     QLocale::setDefault(regional);
     ecrittaux(fichier(), taux);
     if (!ini.isEmpty())
         ecrittaux(dossier.filePath(QStringLiteral("Brunelix.ini")), ini);
     etat.emplacements = maj::emplacements(dossier.path(), dossier.path()); // portable
-    maj = chargeparametres(etat);
-    if (prepare)
-        prepare(*maj);
-    fenetre = std::make_unique<FormBrunelix>(etat, *maj);
+    maj = chargeparametres(etat, std::move(dependances));
+    fenetre = std::make_unique<FormBrunelix>(etat, *maj, std::move(imprimante));
     fenetre->charge();
     fenetre->affiche();
     if (fin::encours()) // rapport fatal : pas de fenêtre affichée

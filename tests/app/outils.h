@@ -28,11 +28,11 @@ void ecrittaux(const QString &chemin, const QByteArray &contenu, int decalagesec
 class FenetreEssai
 {
   public:
-    // ini : contenu de Brunelix.ini (vide : pas de fichier) ; prepare : réglage du
-    // dialogue (horloge, délai) avant le chargement.
+    // ini : contenu de Brunelix.ini (vide : pas de fichier) ; dependances : horloge,
+    // connexion, délai de la mise à jour ; imprimante : imprimante par défaut.
     explicit FenetreEssai(const QByteArray &taux = tauxessai,
                           QLocale regional = QLocale(QLocale::French, QLocale::France), const QByteArray &ini = {},
-                          const std::function<void(Maj &)> &prepare = {});
+                          maj::Dependances dependances = {}, std::function<QPrinterInfo()> imprimante = {});
     ~FenetreEssai();
 
     FormBrunelix &f() { return *fenetre; }

@@ -216,7 +216,7 @@ TEST(Automatique, TelechargeEtChargeAvantAffichage)
     ServeurEssai serveur({ServeurEssai::reponse("1S2030\t5.5\r\n2S2029\t5.25")});
     const QByteArray ini = "[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\nCHECKCONNECTION=0\nCHECKMAJ=1\n";
     FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), ini,
-                   [](Maj &m) { m.dependances.aujourdhui = [] { return QDate(2011, 1, 1); }; });
+                   maj::Dependances{[] { return QDate(2011, 1, 1); }});
     EXPECT_EQ(serveur.requetes, 1);
     EXPECT_EQ(e.maj->Inet, serveur.adresse());
     EXPECT_EQ(litfichier(e.fichier()), "1S2030\t5.5\r\n2S2029\t5.25\r\n");

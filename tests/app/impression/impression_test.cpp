@@ -68,9 +68,8 @@ TEST(Impression, PdfRelu)
 
 TEST(Impression, SansImprimante)
 {
-    FenetreEssai f;
+    FenetreEssai f(tauxessai, QLocale(QLocale::French, QLocale::France), {}, {}, [] { return QPrinterInfo(); });
     QTest::mouseClick(f.c().semestre[0], Qt::LeftButton);
-    f.f().findChild<CommandeImpression *>()->imprimantepardefaut = [] { return QPrinterInfo(); };
     struct Cas
     {
         const char *nom;
