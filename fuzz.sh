@@ -12,8 +12,6 @@ secondes=${1:-60}
 [ $# -gt 0 ] && shift
 installe $paquetsfuzz
 
-werror=OFF
-[ -n "${CI:-}" ] && werror=ON
 CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRUNELIX_FUZZ=ON \
     -DBRUNELIX_WERROR=$werror >/dev/null
 cmake --build build-fuzz

@@ -7,10 +7,18 @@ paquets="build-essential cmake ninja-build qt6-base-dev qt6-translations-l10n li
 fonts-liberation ca-certificates"
 # En plus pour les tests et les mesures (test.sh) : GoogleTest, Benchmark, lecture des PDF,
 # vérification de l'entrée de menu et de la fiche AppStream installées.
-paquetstests="libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils appstream"
+# Conventions vérifiées par test.sh : mise en forme du C++ et licences (reuse).
+paquetstests="libgtest-dev libbenchmark-dev poppler-utils desktop-file-utils appstream clang-format-14 reuse"
 # En plus pour fuzz.sh (clang, libFuzzer, symboles des piles) et pour le build asan-ubsan de la CI.
 paquetsfuzz="clang libclang-rt-14-dev llvm"
 paquetssanitizers="libasan8 libubsan1"
+
+# Avertissements traités comme des erreurs en CI seulement (-DBRUNELIX_WERROR=$werror).
+werror=OFF
+[ -n "${CI:-}" ] && werror=ON
+# Constructions et tests sur tous les cœurs.
+coeurs=$(nproc)
+export CMAKE_BUILD_PARALLEL_LEVEL=$coeurs
 
 installe() {
     local manquants=""
@@ -34,4 +42,23 @@ configure() {
 # construit [cible] : tout, ou la seule cible donnée.
 construit() {
     cmake --build build ${1:+--target "$1"}
+}
+
+# verifieconventions : échoue, en nommant chaque fichier, sur tout écart au .clang-format du dépôt
+# et sur tout fichier sans licence ni copyright (reuse lint).
+verifieconventions() {
+    local fichiers
+    if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+        fichiers=$(git ls-files -- '*.cpp' '*.h')
+    else
+        fichiers=$(find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
+    fi
+    local ecarts
+    ecarts=$(printf '%s\n' $fichiers | xargs -r clang-format-14 --dry-run 2>&1 | grep 'warning:' | cut -d: -f1 | sort -u)
+    if [ -n "$ecarts" ]; then
+        echo "Mise en forme différente de .clang-format (corriger par clang-format-14 -i) :"
+        printf '    %s\n' $ecarts
+        return 1
+    fi
+    reuse lint --quiet || { reuse lint | tail -n 40; echo "reuse lint : licence ou copyright manquant"; return 1; }
 }

@@ -6,15 +6,15 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 . ./outils.sh
-echo "[1/4] Paquets du programme, des tests et des mesures"
+echo "[1/5] Paquets du programme, des tests et des mesures"
 installe $paquetstests
-werror=OFF
-[ -n "${CI:-}" ] && werror=ON
-echo "[2/4] Configuration de build/ (tests et mesures allumés)"
+echo "[2/5] Conventions : mise en forme (clang-format-14) et licences (reuse lint)"
+verifieconventions
+echo "[3/5] Configuration de build/ (tests et mesures allumés)"
 configure -DBRUNELIX_WERROR=$werror -DBRUNELIX_TESTS=ON -DBRUNELIX_BENCH=ON -DBRUNELIX_FUZZ=OFF
-echo "[3/4] Construction"
+echo "[4/5] Construction"
 construit
-echo "[4/4] Tests"
+echo "[5/5] Tests"
 export QT_QPA_PLATFORM=offscreen
 cd build
-ctest --output-on-failure -j2
+ctest --output-on-failure -j"$coeurs"
