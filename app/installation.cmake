@@ -13,15 +13,19 @@ install(TARGETS brunelix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${PROJECT_SOURCE_DIR}/data/BRUNELIX.TXT DESTINATION ${CMAKE_INSTALL_DATADIR}/brunelix)
 
 # Page de manuel et journal des versions, comprimés sans date (paquet reproductible).
+# La page française va dans man/fr/man1, où man la sert aux lecteurs francophones avec ses
+# accents ; une courte page anglaise dans man/man1.
 set(comprimes)
-foreach(source IN ITEMS brunelix.1 changelog)
+foreach(source IN ITEMS brunelix.1 fr/brunelix.1 changelog)
   add_custom_command(OUTPUT ${PROJECT_BINARY_DIR}/${source}.gz
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/fr
     COMMAND gzip -9n -c ${distribution}/${source} > ${PROJECT_BINARY_DIR}/${source}.gz
     DEPENDS ${distribution}/${source} VERBATIM)
   list(APPEND comprimes ${PROJECT_BINARY_DIR}/${source}.gz)
 endforeach()
 add_custom_target(distribution ALL DEPENDS ${comprimes})
 install(FILES ${PROJECT_BINARY_DIR}/brunelix.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${PROJECT_BINARY_DIR}/fr/brunelix.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/fr/man1)
 install(FILES ${PROJECT_BINARY_DIR}/changelog.gz ${distribution}/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/brunelix)
 

@@ -16,7 +16,7 @@ id=org.brunelix.Brunelix
 cmake --install "$construction" --prefix "$p" >/dev/null
 for f in bin/brunelix share/brunelix/BRUNELIX.TXT share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/16x16/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
-         share/icons/hicolor/scalable/apps/$id.svg share/man/man1/brunelix.1.gz \
+         share/icons/hicolor/scalable/apps/$id.svg share/man/man1/brunelix.1.gz share/man/fr/man1/brunelix.1.gz \
          share/doc/brunelix/copyright share/doc/brunelix/changelog.gz; do
     [ -f "$p/$f" ] || echoue "absent : $f"
 done
