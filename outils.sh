@@ -54,7 +54,7 @@ verifieconventions() {
         fichiers=$(find . -path './build*' -prune -o \( -name '*.cpp' -o -name '*.h' \) -print)
     fi
     local ecarts
-    ecarts=$(printf '%s\n' $fichiers | xargs -r clang-format-14 --dry-run 2>&1 | grep 'warning:' | cut -d: -f1 | sort -u)
+    ecarts=$(printf '%s\n' $fichiers | xargs -r clang-format-14 --dry-run 2>&1 | { grep 'warning:' || true; } | cut -d: -f1 | sort -u)
     if [ -n "$ecarts" ]; then
         echo "Mise en forme différente de .clang-format (corriger par clang-format-14 -i) :"
         printf '    %s\n' $ecarts
