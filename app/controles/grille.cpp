@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QTableWidget>
@@ -61,12 +62,31 @@ Grille::Grille(QTableWidget *table) : QObject(table), table_(table)
         colonne_ = c + 1;
         Q_EMIT doubleclic();
     });
+    table_->installEventFilter(this);
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int l, int c) {
         if (l >= 0 && c >= 0) {
             ligne_ = l + 1;
             colonne_ = c + 1;
         }
     });
+}
+
+// Entrée et Espace sur la cellule courante valent un double-clic.
+bool Grille::eventFilter(QObject *o, QEvent *e)
+{
+    if (o != table_ || e->type() != QEvent::KeyPress)
+        return false;
+    const auto *touche = static_cast<QKeyEvent *>(e);
+    const int k = touche->key();
+    const bool ouvre = k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space;
+    const QModelIndex courant = table_->currentIndex();
+    if (!ouvre || touche->isAutoRepeat() || !courant.isValid() ||
+        (touche->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    ligne_ = courant.row() + 1;
+    colonne_ = courant.column() + 1;
+    Q_EMIT doubleclic();
+    return true;
 }
 
 int Grille::lignes() const

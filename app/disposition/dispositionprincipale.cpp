@@ -27,6 +27,7 @@ constexpr QRgb gris = qRgb(192, 192, 192);
 
 constexpr Etiquette etiquettes[] = {
     {"Label2", 60, 540, 1275, 255, "Montant :", Centre | Gras | Surbrillance, 0},
+    {"montantretenu", 60, 1170, 1275, 195, "", Centre, ivoire},
     {"Label5", 120, 1560, 1155, 495, "Taux annuel de référence", Centre | Retour, jaunepale},
     {"tauxannuel", 60, 2040, 1215, 375, "0 %", Centre, jaunepale},
     {"Label1", 0, 4260, 1455, 195, "Logiciel TALVEN", Centre | Souligne, ivoire},
@@ -141,6 +142,7 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     c.Label5 = fenetre->findChild<QLabel *>(QStringLiteral("Label5"));
     c.tauxannuel = fenetre->findChild<QLabel *>(QStringLiteral("tauxannuel"));
     c.nover = fenetre->findChild<QLabel *>(QStringLiteral("nover"));
+    c.montantretenu = fenetre->findChild<QLabel *>(QStringLiteral("montantretenu"));
     c.Label1->setCursor(Qt::PointingHandCursor);
 
     c.montant = new QLineEdit(QStringLiteral("100"), fenetre);

@@ -6,7 +6,6 @@
 
 #include <QDate>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 
@@ -50,11 +49,4 @@ QString FrmTALVEN::texte()
         QStringLiteral("© %1 TALVEN").arg(QDate::currentDate().year()),
     };
     return lignes.join(u'\n');
-}
-
-void FrmTALVEN::keyPressEvent(QKeyEvent *e)
-{
-    if (e->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(e);
 }

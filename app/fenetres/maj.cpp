@@ -8,8 +8,10 @@
 #include "app/systeme/fin.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -67,10 +69,20 @@ void Maj::valider()
     accept();
 }
 
+// L'éditeur est cherché avant toute copie et toute fin ; sans éditeur, le dialogue reste
+// ouvert et le programme continue après le message.
 void Maj::manuelle()
 {
-    bureau::editeur(bureau::chemincourt(maj::fichiermanuel(etat_.emplacements)));
-    fin::immediate();
+    QString fichier = etat_.table.fichiertaux;
+    if (bureau::editeurtrouve()) {
+        fichier = maj::fichiermanuel(etat_.emplacements);
+        if (bureau::editeur(bureau::chemincourt(fichier)))
+            return fin::immediate();
+    }
+    QMessageBox::warning(this, QStringLiteral("Mise à jour manuelle"),
+                         QStringLiteral("Aucun éditeur de texte n'a pu être lancé.\n"
+                                        "Le fichier des taux à modifier est :\n%1")
+                             .arg(QDir::toNativeSeparators(fichier)));
 }
 
 bool Maj::eventFilter(QObject *o, QEvent *e)
