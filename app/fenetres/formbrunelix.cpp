@@ -3,6 +3,7 @@
 #include "app/fenetres/formbrunelix.h"
 
 #include "app/controles/avis.h"
+#include "app/controles/couleurs.h"
 #include "app/controles/fond.h"
 #include "app/controles/grille.h"
 #include "app/controles/onglets.h"
@@ -13,6 +14,7 @@
 #include "app/fenetres/maj.h"
 #include "app/fenetres/miseajour.h"
 #include "app/impression/commandeimpression.h"
+#include "app/systeme/demarrage.h"
 #include "app/systeme/fin.h"
 #include "app/systeme/rapport.h"
 #include "calc/detail.h"
@@ -66,8 +68,9 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, std::function<QPrinterI
     setWindowTitle(QStringLiteral("Brunelix"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
     setFixedSize(disposition::twips(7260), disposition::twips(4785));
+    setFont(policefenetres()); // survit à la police qu'un thème impose à l'application
     QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(128, 0, 128));
+    p.setColor(QPalette::Window, QColor::fromRgb(couleurs::violet));
     setPalette(p);
 
     c_ = construitfenetre(this);
@@ -141,7 +144,7 @@ void FormBrunelix::charge()
     for (int k = 1; k <= 34; ++k) {
         grille_->setTexte(k * grille_->colonnes(), QString::number(k + 2));
         grille_->setCourante(k, 1);
-        grille_->setCouleurCourante(QColor(255, 255, 192));
+        grille_->setCouleurCourante(QColor::fromRgb(couleurs::jaunepale));
     }
     chargetaux();
 }
@@ -337,6 +340,13 @@ void FormBrunelix::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, fond_);
+}
+
+void FormBrunelix::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::ApplicationPaletteChange)
+        disposition::recolore(this);
+    QWidget::changeEvent(e);
 }
 
 void FormBrunelix::closeEvent(QCloseEvent *)

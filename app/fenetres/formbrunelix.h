@@ -51,6 +51,7 @@ class FormBrunelix : public QWidget
 
   protected:
     void paintEvent(QPaintEvent *e) override;
+    void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
     bool focusNextPrevChild(bool suivant) override;

@@ -3,8 +3,10 @@
 #include "app/fenetres/maj.h"
 
 #include "app/bureau/bureau.h"
+#include "app/controles/couleurs.h"
 #include "app/disposition/disposition.h"
 #include "app/etat.h"
+#include "app/systeme/demarrage.h"
 #include "app/systeme/fin.h"
 
 #include <QCheckBox>
@@ -23,7 +25,10 @@ Maj::Maj(const EtatBrunelix &etat, maj::Dependances dependances, QWidget *parent
     setWindowTitle(QStringLiteral("Mise à jour des taux de crédit gratuit"));
     setWindowIcon(QIcon(QStringLiteral(":/images/iconemaj.png")));
     setFixedSize(disposition::twips(5385), disposition::twips(3390));
-    disposition::fond(this, QPalette::Window, qRgb(128, 0, 128));
+    setFont(policefenetres());
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor::fromRgb(couleurs::violet));
+    setPalette(p);
     setAutoFillBackground(true);
 
     c_ = construitmaj(this);
