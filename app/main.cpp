@@ -38,5 +38,11 @@ int main(int argc, char *argv[])
         QObject::connect(&fenetre, &FormBrunelix::demarre, &fenetre, [] { fin::immediate(); });
     fenetre.charge();
     fenetre.affiche();
-    return fin::boucle(); // un rapport fatal au chargement rend son statut sans boucle
+    const int statut = fin::boucle(); // un rapport fatal au chargement rend son statut sans boucle
+    // Les fenêtres disparaissent aussitôt, même quand la fin du processus attend encore une
+    // recherche de nom abandonnée avec un téléchargement (rien ne reste à écrire).
+    fenetre.hide();
+    maj->hide();
+    QGuiApplication::sync();
+    return statut;
 }

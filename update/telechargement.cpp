@@ -96,7 +96,8 @@ Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai)
     if (interrompu)
         reponse->abort();
 
-    corps += reponse->readAll();
+    if (reponse->isOpen())
+        corps += reponse->readAll();
     // Détruit maintenant, un gestionnaire dont le fil HTTP est encore occupé (flot
     // d'en-têtes) bloquerait jusqu'à 5 s : il vit alors jusqu'à la fin de l'application.
     if ((expire || interrompu) && QCoreApplication::instance())
