@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -258,42 +257,6 @@ TEST(Automatique, FenetreMontreeAvantLeTelechargement)
     FenetreEssai sansmaj(tauxessai, QLocale(QLocale::French, QLocale::France),
                          "[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\n");
     EXPECT_EQ(serveur.requetes, 1);
-}
-
-// Quitter pendant un téléchargement sans réponse : fin aussitôt, rien d'écrit.
-void quittependanttelechargement()
-{
-    ServeurEssai serveur({{"", ServeurEssai::Muet}});
-    const QByteArray ini = "[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\nCHECKCONNECTION=0\nCHECKMAJ=1\n";
-    EtatBrunelix etat;
-    QTemporaryDir dossier;
-    ecrittaux(dossier.filePath(QStringLiteral("BRUNELIX.TXT")), tauxessai);
-    ecrittaux(dossier.filePath(QStringLiteral("Brunelix.ini")), ini);
-    etat.emplacements = maj::emplacements(dossier.path(), dossier.path());
-    maj::Dependances dep;
-    dep.aujourdhui = [] { return QDate(2011, 1, 1); };
-    const auto maj = chargeparametres(etat, dep);
-    FormBrunelix f(etat, *maj);
-    f.charge();
-    f.affiche();
-    QElapsedTimer chrono;
-    QTimer::singleShot(500, &f, [&] {
-        chrono.start();
-        QTest::mouseClick(f.controles().arret, Qt::LeftButton);
-    });
-    const int code = fin::boucle();
-    std::fprintf(stderr, "sortie %d en %s, requêtes %d, %s\n", code,
-                 chrono.elapsed() < 1000 ? "moins d'une seconde" : "trop longtemps", serveur.requetes,
-                 litfichier(dossier.filePath(QStringLiteral("BRUNELIX.TXT"))) == tauxessai ? "fichier intact"
-                                                                                           : "fichier changé");
-    std::fflush(stderr);
-    std::_Exit(code);
-}
-
-TEST(Automatique, QuitterPendantLeTelechargement)
-{
-    EXPECT_EXIT(quittependanttelechargement(), ::testing::ExitedWithCode(0),
-                "sortie 0 en moins d'une seconde, requêtes 1, fichier intact");
 }
 
 } // namespace
