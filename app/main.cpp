@@ -9,7 +9,6 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
-#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -33,10 +32,17 @@ int main(int argc, char *argv[])
     etat.emplacements = maj::emplacements(dossier, QCoreApplication::applicationDirPath());
     const std::unique_ptr<Maj> maj = chargeparametres(etat);
     FormBrunelix fenetre(etat, *maj);
+    // Essai de l'installation (sans écran ni utilisateur) : fin normale une fois la fenêtre affichée
+    // et la mise à jour automatique, s'il y en a une, achevée.
+    if (qEnvironmentVariableIsSet("BRUNELIX_ESSAI_DEMARRAGE"))
+        QObject::connect(&fenetre, &FormBrunelix::demarre, &fenetre, [] { fin::immediate(); });
     fenetre.charge();
     fenetre.affiche();
-    // Essai de l'installation (sans écran ni utilisateur) : fin normale une fois la fenêtre affichée.
-    if (qEnvironmentVariableIsSet("BRUNELIX_ESSAI_DEMARRAGE"))
-        QTimer::singleShot(0, &fenetre, [] { fin::immediate(); });
-    return fin::boucle(); // un rapport fatal au chargement rend son statut sans boucle
+    const int statut = fin::boucle(); // un rapport fatal au chargement rend son statut sans boucle
+    // Les fenêtres disparaissent aussitôt, même quand la fin du processus attend encore une
+    // recherche de nom abandonnée avec un téléchargement (rien ne reste à écrire).
+    fenetre.hide();
+    maj->hide();
+    QGuiApplication::sync();
+    return statut;
 }

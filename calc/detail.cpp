@@ -2,10 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "calc/detail.h"
 
+#include "calc/montant.h"
 #include "calc/textes.h"
 #include "calc/valeur.h"
-
-#include <cmath>
 
 namespace calcul {
 
@@ -17,6 +16,7 @@ Detail calculedetail(double taux, qint16 nbmois, const QString &montant, const Q
     try {
         t = facteurmensuel(taux);
     } catch (const ErreurCalcul &) {
+        d.refus = Refus::depassement;
         return d;
     }
     const QString n = QString::number(nbmois);
@@ -28,19 +28,28 @@ Detail calculedetail(double taux, qint16 nbmois, const QString &montant, const Q
     try {
         c4 = coefficient(t, nbmois);
     } catch (const ErreurCalcul &) {
+        d.refus = taux == 0 ? Refus::taux : Refus::depassement;
         return d;
     }
     d.v[9] = d.v[11] = textenombre(c4, regional);
     d.v[12] = d.v[10] = montant;
 
-    const auto lu = lectureregionale(montant, regional);
-    if (!lu)
+    const MontantLu lu = litmontant(montant, regional);
+    if (!lu.nombre) {
+        d.refus = Refus::montant;
         return d;
-    // Produit contrôlé comme dans le tableau : un dépassement n'est pas un résultat.
-    const double prix = *lu * c4;
-    if (!std::isfinite(prix))
+    }
+    if (!lu.valeur) {
+        d.refus = Refus::depassement;
         return d;
-    d.v[13] = textecellule(prix, regional);
+    }
+    // Le prix de la cellule, par le même calcul et le même arrondi que le tableau.
+    try {
+        d.v[13] = textecellule(renvoivaleur(*lu.valeur, nbmois, taux), regional);
+    } catch (const ErreurCalcul &) {
+        d.refus = Refus::depassement;
+        return d;
+    }
     d.complet = true;
     return d;
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "calc/tableau.h"
 
+#include "calc/montant.h"
 #include "calc/textes.h"
 #include "calc/valeur.h"
 
@@ -13,15 +14,16 @@ Tableau construittableau(double taux, const QString &montant, const QLocale &reg
 {
     Tableau t;
     t.intitule = textetaux(taux);
+    t.montant = litmontant(montant, regional);
     const double colonnes = std::floor(taux) + 2;
     if (!(colonnes >= 1 && colonnes <= colonnesmax))
         return t;
     t.colonnes = static_cast<int>(colonnes);
     t.cellules.reserve(static_cast<std::size_t>(lignesmois * (t.colonnes - 1)));
+    const auto &lu = t.montant.valeur;
+    if (!lu)
+        return t;
     try {
-        const auto lu = lecturetolerante(montant);
-        if (!lu)
-            return t;
         for (int k = 1; k <= lignesmois; ++k)
             for (int c = 1; c < t.colonnes; ++c) {
                 const double tc = c == 1 ? taux : c - 1;

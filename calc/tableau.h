@@ -3,6 +3,8 @@
 #pragma once
 // Construction du tableau des valeurs au comptant pour un taux et un montant.
 
+#include "calc/montant.h"
+
 #include <QString>
 
 #include <vector>
@@ -20,6 +22,7 @@ struct Tableau
     int colonnes = 0;              // floor(r) + 2 ; 0 quand ce nombre est hors limites
     std::vector<QString> cellules; // lignes 1 à 34, colonnes 1 à colonnes - 1, dans l'ordre
     bool complet = false;          // faux : le calcul s'est arrêté à la cellule suivante
+    MontantLu montant;             // le montant retenu pour toutes les cellules
 };
 
 Tableau construittableau(double taux, const QString &montant, const QLocale &regional);

@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "calc/textes.h"
 
-#include "rates/nombre.h"
-
 #include <QLocale>
 
 #include <charconv>
@@ -129,33 +127,6 @@ QString textetaux(double taux)
     if (!std::isfinite(taux))
         return signe + QString::number(taux) + QStringLiteral(" %");
     return signe + ecrit(decompose(taux), u'.', false) + QStringLiteral(" %");
-}
-
-std::optional<double> lecturetolerante(const QString &texte)
-{
-    return taux::valnombre(texte, taux::Regle::montant);
-}
-
-std::optional<double> lectureregionale(const QString &texte, const QLocale &regional)
-{
-    QString s = texte.trimmed();
-    if (s.isEmpty())
-        return std::nullopt;
-    bool ok = false;
-    double v = regional.toDouble(s, &ok);
-    if (!ok) {
-        // Les blancs ordinaires valent séparateur de milliers quand celui de la région est un blanc.
-        const QString groupe = regional.groupSeparator();
-        if (!groupe.isEmpty() && groupe.at(0).isSpace()) {
-            s.remove(u' ');
-            s.remove(QChar(0x00A0));
-            s.remove(QChar(0x202F));
-            v = regional.toDouble(s, &ok);
-        }
-    }
-    if (!ok || !std::isfinite(v))
-        return std::nullopt;
-    return v;
 }
 
 } // namespace calcul

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
-// Formes écrites des nombres et lectures du montant.
+// Formes écrites des nombres.
 
 #include <QString>
-
-#include <optional>
 
 class QLocale;
 
@@ -22,14 +20,5 @@ QString textenombre(double valeur, const QLocale &regional);
 // Intitulé du taux : blanc de tête pour un nombre positif, « . » comme séparateur,
 // pas de zéro devant le point (« .65 »), puis « % » précédé d'un blanc.
 QString textetaux(double taux);
-
-// Lecture tolérante du tableau : « . » seul séparateur, exposant E seul, pas de préfixe
-// &H / &O, blancs (insécables compris) ignorés, 0 sans nombre en tête.
-// nullopt en cas de dépassement.
-std::optional<double> lecturetolerante(const QString &texte);
-
-// Lecture selon les conventions régionales (virgule décimale en français) ;
-// blancs autour et séparateurs de milliers admis. nullopt si le texte n'est pas un nombre.
-std::optional<double> lectureregionale(const QString &texte, const QLocale &regional);
 
 } // namespace calcul

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
-// Lectures des nombres : celle du fichier des taux et les deux lectures du montant,
-// sous une locale française et anglaise.
+// Lectures des nombres : celle du fichier des taux et celle du montant, sous une locale
+// française et anglaise.
+#include "calc/montant.h"
 #include "calc/textes.h"
 #include "fuzz/commun.h"
 #include "rates/nombre.h"
@@ -16,8 +17,8 @@
 
 namespace {
 
-// Une lecture réussie donne une valeur finie ; sous 10^12, sa cellule relue selon la région
-// donne les mêmes centimes.
+// Une lecture réussie donne une valeur finie ; sous 10^12, sa cellule relue comme un montant
+// se lit en entier et donne les mêmes centimes.
 void verifie(const char *lecture, const std::optional<double> &v, const QLocale &regional)
 {
     if (!v)
@@ -27,8 +28,9 @@ void verifie(const char *lecture, const std::optional<double> &v, const QLocale 
     fuzz::exige(fuzz::formecellule(cellule, regional), "forme de la cellule", cellule);
     if (!(std::fabs(*v) < 1e12))
         return;
-    const auto relu = calcul::lectureregionale(cellule, regional);
-    fuzz::exige(relu.has_value(), "cellule relue selon la région", cellule);
+    const calcul::MontantLu montant = calcul::litmontant(cellule, regional);
+    fuzz::exige(montant.valeur && montant.nombre && !montant.arrete, "cellule relue en entier", cellule);
+    const auto &relu = montant.valeur;
     fuzz::exige(std::llround(*relu * 100) == fuzz::centimes(cellule), "mêmes centimes après relecture",
                 cellule + QStringLiteral(" -> ") + QString::number(*relu, 'g', 17));
     fuzz::exige(calcul::textecellule(*relu, regional) == cellule, "même cellule après relecture", cellule);
@@ -43,8 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     const QString texte = QString::fromUtf8(octets.data(), static_cast<qsizetype>(octets.size()));
     for (const QLocale *regional : {&fuzz::francais(), &fuzz::anglais()}) {
         verifie("lecture du fichier des taux finie", valeurtaux, *regional);
-        verifie("lecture tolérante finie", calcul::lecturetolerante(texte), *regional);
-        verifie("lecture régionale finie", calcul::lectureregionale(texte, *regional), *regional);
+        verifie("lecture du montant finie", calcul::litmontant(texte, *regional).valeur, *regional);
     }
     return 0;
 }

@@ -17,16 +17,6 @@ bool blanc(char c)
     return c == ' ' || c == '\t' || c == '\n';
 }
 
-// Longueur en octets d'un blanc insécable UTF-8 (U+00A0, U+202F) en position i, 0 sinon.
-std::size_t insecable(std::string_view s, std::size_t i)
-{
-    if (s.substr(i, 2) == "\xC2\xA0")
-        return 2;
-    if (s.substr(i, 3) == "\xE2\x80\xAF")
-        return 3;
-    return 0;
-}
-
 int chiffre(char c, int base)
 {
     int v = -1;
@@ -58,23 +48,18 @@ std::optional<double> entierbase(const std::string &s, std::size_t i, int base)
 
 } // namespace
 
-std::optional<double> valnombre(std::string_view texte, Regle regle)
+std::optional<double> valnombre(std::string_view texte)
 {
-    const bool montant = regle == Regle::montant;
     std::string s;
     s.reserve(texte.size() < 64 ? texte.size() : 64);
     for (std::size_t k = 0; k < texte.size(); ++k) {
         if (blanc(texte[k]))
             continue;
-        if (const std::size_t n = montant ? insecable(texte, k) : 0) {
-            k += n - 1;
-            continue;
-        }
         s.push_back(texte[k]);
     }
 
     std::size_t i = 0;
-    if (!montant && s.size() >= 2 && s[0] == '&') {
+    if (s.size() >= 2 && s[0] == '&') {
         const char p = s[1];
         if (p == 'H' || p == 'h')
             return entierbase(s, 2, 16);
@@ -118,9 +103,9 @@ std::optional<double> valnombre(std::string_view texte, Regle regle)
     if (!chiffres)
         return 0.0;
 
-    // Exposant : E (ou D pour le fichier), signe facultatif, au moins un chiffre.
+    // Exposant : E ou D, signe facultatif, au moins un chiffre.
     long exposant = 0;
-    const bool d = !montant && i < s.size() && (s[i] == 'D' || s[i] == 'd');
+    const bool d = i < s.size() && (s[i] == 'D' || s[i] == 'd');
     if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || d)) {
         std::size_t j = i + 1;
         bool negatif = false;
@@ -153,10 +138,10 @@ std::optional<double> valnombre(std::string_view texte, Regle regle)
     return v;
 }
 
-std::optional<double> valnombre(const QString &texte, Regle regle)
+std::optional<double> valnombre(const QString &texte)
 {
     const QByteArray octets = texte.toUtf8();
-    return valnombre(std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())), regle);
+    return valnombre(std::string_view(octets.constData(), static_cast<std::size_t>(octets.size())));
 }
 
 } // namespace taux

@@ -11,13 +11,9 @@ class QString;
 
 namespace taux {
 
-// Règle de lecture : celle du fichier des taux, ou celle du montant (ni préfixe &H / &O,
-// ni exposant D ; les blancs insécables U+00A0 et U+202F comptent comme des blancs).
-enum class Regle { fichier, montant };
-
 // Valeur du nombre en tête du texte ; 0 quand le texte ne commence pas par un nombre.
 // nullopt quand la valeur dépasse la capacité d'un double (dépassement).
-std::optional<double> valnombre(std::string_view texte, Regle regle = Regle::fichier);
-std::optional<double> valnombre(const QString &texte, Regle regle = Regle::fichier);
+std::optional<double> valnombre(std::string_view texte);
+std::optional<double> valnombre(const QString &texte);
 
 } // namespace taux

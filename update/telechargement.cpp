@@ -91,14 +91,18 @@ Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai)
     if (!reponse->isFinished())
         boucle.exec();
     minuterie.stop();
+    // Boucle arrêtée de l'extérieur : le programme finit pendant le transfert.
+    const bool interrompu = !reponse->isFinished();
+    if (interrompu)
+        reponse->abort();
 
-    corps += reponse->readAll();
+    if (reponse->isOpen())
+        corps += reponse->readAll();
     // Détruit maintenant, un gestionnaire dont le fil HTTP est encore occupé (flot
     // d'en-têtes) bloquerait jusqu'à 5 s : il vit alors jusqu'à la fin de l'application.
-    if (expire && QCoreApplication::instance())
+    if ((expire || interrompu) && QCoreApplication::instance())
         gestionnaire.release()->setParent(QCoreApplication::instance());
-    if (expire || refuse || !reponse->isFinished() || reponse->error() != QNetworkReply::NoError ||
-        corps.size() > taillemaxcorps) {
+    if (expire || interrompu || refuse || reponse->error() != QNetworkReply::NoError || corps.size() > taillemaxcorps) {
         // Une réponse d'erreur HTTP garde son statut ; son corps n'est jamais retenu.
         r.statut = reponse->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         return r;

@@ -120,13 +120,28 @@ const QStringList editeurs = {
     QStringLiteral("mousepad"),          QStringLiteral("pluma"), QStringLiteral("xed"),  QStringLiteral("featherpad"),
     QStringLiteral("leafpad"),           QStringLiteral("xedit")};
 
-void editeur(const QString &fichier)
+namespace {
+
+Commande commandeediteur(const QString &fichier)
 {
     Commande c = editeurdefaut(fichier);
     if (c.programme.isEmpty())
         c = {premierinstalle(editeurs), {fichier}};
+    return c;
+}
+
+} // namespace
+
+bool editeurtrouve()
+{
+    return !commandeediteur(QString()).programme.isEmpty();
+}
+
+bool editeur(const QString &fichier)
+{
+    const Commande c = commandeediteur(fichier);
     // Seul compte l'éditeur qui serait lancé.
-    releveoulance({}, c.programme, c.arguments);
+    return releveoulance({}, c.programme, c.arguments) != Issue::Echec;
 }
 
 QString chemincourt(const QString &chemin)

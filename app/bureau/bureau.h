@@ -21,9 +21,13 @@ namespace bureau {
 // Éditeurs cherchés quand le bureau ne déclare pas d'éditeur par défaut du texte brut.
 extern const QStringList editeurs;
 
+// Vrai quand un éditeur est déclaré par le bureau ou installé, sans rien lancer.
+bool editeurtrouve();
+
 // Met au premier plan l'éditeur qui serait lancé s'il est déjà ouvert (le fichier n'y
-// est pas ouvert), sinon (ou sous Wayland) le lance sur le fichier. Un échec ne dit rien.
-void editeur(const QString &fichier);
+// est pas ouvert), sinon (ou sous Wayland) le lance sur le fichier. Faux quand aucun
+// éditeur n'a été relevé ni lancé.
+bool editeur(const QString &fichier);
 
 // Forme courte d'un chemin : Linux n'en a pas, le chemin est rendu tel quel.
 QString chemincourt(const QString &chemin);

@@ -2,9 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/controles/grille.h"
 
+#include "app/controles/couleurs.h"
+
 #include <QAbstractButton>
 #include <QEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionHeader>
 #include <QTableWidget>
@@ -61,12 +64,32 @@ Grille::Grille(QTableWidget *table) : QObject(table), table_(table)
         colonne_ = c + 1;
         Q_EMIT doubleclic();
     });
+    table_->installEventFilter(this);
+    setPerime(false, {});
     connect(table_, &QTableWidget::currentCellChanged, this, [this](int l, int c) {
         if (l >= 0 && c >= 0) {
             ligne_ = l + 1;
             colonne_ = c + 1;
         }
     });
+}
+
+// Entrée et Espace sur la cellule courante valent un double-clic.
+bool Grille::eventFilter(QObject *o, QEvent *e)
+{
+    if (o != table_ || e->type() != QEvent::KeyPress)
+        return false;
+    const auto *touche = static_cast<QKeyEvent *>(e);
+    const int k = touche->key();
+    const bool ouvre = k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space;
+    const QModelIndex courant = table_->currentIndex();
+    if (!ouvre || touche->isAutoRepeat() || !courant.isValid() ||
+        (touche->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    ligne_ = courant.row() + 1;
+    colonne_ = courant.column() + 1;
+    Q_EMIT doubleclic();
+    return true;
 }
 
 int Grille::lignes() const
@@ -113,7 +136,7 @@ QTableWidgetItem *Grille::element(int ligne, int colonne, bool cree) const
     else if (colonne == 0)
         table_->setVerticalHeaderItem(ligne - 1, e);
     else {
-        e->setBackground(QColor(Qt::white));
+        e->setBackground(QColor::fromRgb(couleurs::blanc));
         table_->setItem(ligne - 1, colonne - 1, e);
     }
     return e;
@@ -187,10 +210,18 @@ int Grille::largeurColonne(int colonne) const
     return px * 15;
 }
 
+// Feuille de style : elle tient quand un thème change la palette de l'application. Au-delà des
+// dernières cellules, le fond gris de la table ; les cellules ont le leur, clair, sous un texte
+// sombre ; le focus se voit à un cadre.
 void Grille::setPerime(bool perime, const QString &avis)
 {
-    QPalette p = table_->palette();
-    p.setColor(QPalette::Text, perime ? QColor(160, 160, 160) : QColor(Qt::black));
-    table_->setPalette(p);
+    const QString style =
+        QStringLiteral("QTableWidget { gridline-color: %1; background-color: %2; color: %3; "
+                       "border: 2px solid transparent; } QTableWidget:focus { border: 2px solid %4; }");
+    const QString feuille =
+        style.arg(couleurs::css(couleurs::grisbouton), couleurs::css(couleurs::grisfond),
+                  couleurs::css(perime ? couleurs::grisperime : couleurs::noir), couleurs::css(couleurs::focus));
+    if (feuille != table_->styleSheet()) // une feuille reposée repolit toute la table
+        table_->setStyleSheet(feuille);
     table_->setToolTip(perime ? avis : QString());
 }

@@ -39,7 +39,12 @@ class Grille : public QObject
     void setPerime(bool perime, const QString &avis);
 
   Q_SIGNALS:
-    void doubleclic(); // après que la cellule cliquée est devenue courante
+    // Double-clic sur une cellule, ou Entrée ou Espace sur la cellule courante ; la
+    // cellule est alors devenue courante.
+    void doubleclic();
+
+  protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
 
   private:
     QTableWidgetItem *element(int ligne, int colonne, bool cree) const;

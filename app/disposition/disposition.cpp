@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/disposition/disposition.h"
 
+#include "app/controles/couleurs.h"
+
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -10,6 +12,28 @@
 #include <QLabel>
 
 namespace disposition {
+
+namespace {
+
+const char *const proprietecouleur = "brunelix.couleur";
+
+// Texte de couleur lisible sur le fond de la palette de l'application.
+void colore(QLabel *l)
+{
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText,
+               couleurs::lisible(l->property(proprietecouleur).toUInt(), QApplication::palette()));
+    l->setPalette(p);
+}
+
+} // namespace
+
+void recolore(QWidget *fenetre)
+{
+    for (QLabel *l : fenetre->findChildren<QLabel *>())
+        if (l->property(proprietecouleur).isValid())
+            colore(l);
+}
 
 QLabel *creeetiquette(QWidget *parent, const Etiquette &e)
 {
@@ -33,11 +57,13 @@ QLabel *creeetiquette(QWidget *parent, const Etiquette &e)
         f.setUnderline(e.style & Souligne);
         l->setFont(f);
     }
-    if (e.couleur || (e.style & Surbrillance)) {
+    if (e.style & Surbrillance) {
         QPalette p = l->palette();
-        p.setColor(QPalette::WindowText,
-                   (e.style & Surbrillance) ? p.color(QPalette::HighlightedText) : QColor::fromRgb(e.couleur));
+        p.setColor(QPalette::WindowText, p.color(QPalette::HighlightedText));
         l->setPalette(p);
+    } else if (e.couleur) {
+        l->setProperty(proprietecouleur, static_cast<uint>(e.couleur));
+        colore(l);
     }
     l->move(twips(e.gauche), twips(e.haut));
     if (e.largeur == 0 || e.hauteur == 0) {
@@ -52,8 +78,8 @@ QLabel *creeetiquette(QWidget *parent, const Etiquette &e)
 void ajustetexte(QLabel *etiquette, const QString &texte)
 {
     QFont f = etiquette->font();
-    f.setFamily(QApplication::font().family());
-    f.setPointSizeF(QApplication::font().pointSizeF());
+    f.setFamily(etiquette->window()->font().family());
+    f.setPointSizeF(etiquette->window()->font().pointSizeF());
     const auto deborde = [&] { return QFontMetrics(f).horizontalAdvance(texte) > etiquette->width(); };
     // D'abord la face étroite de la même famille, à la même taille ; ensuite seulement une taille réduite.
     const QString etroite = QFontInfo(f).family() + QStringLiteral(" Narrow");
@@ -73,13 +99,6 @@ void place(QWidget *w, int gauche, int haut, int largeur, int hauteur, const cha
     w->setGeometry(twips(gauche), twips(haut), twips(largeur), twips(hauteur));
 }
 
-void fond(QWidget *w, int role, QRgb couleur)
-{
-    QPalette p = w->palette();
-    p.setColor(static_cast<QPalette::ColorRole>(role), QColor::fromRgb(couleur));
-    w->setPalette(p);
-}
-
 void creeetiquettes(QWidget *parent, std::span<const Etiquette> table)
 {
     for (const Etiquette &e : table)
@@ -94,7 +113,7 @@ void creetraits(QWidget *parent, std::span<const Trait> table)
         f->setFrameShape(QFrame::NoFrame);
         f->setAutoFillBackground(true);
         QPalette p = f->palette();
-        p.setColor(QPalette::Window, t.couleur ? QColor::fromRgb(t.couleur) : QColor(Qt::black));
+        p.setColor(QPalette::Window, QColor::fromRgb(t.couleur ? t.couleur : couleurs::noir));
         f->setPalette(p);
         f->setGeometry(twips(t.x1), twips(t.y), twips(t.x2 - t.x1) + 1, 1);
     }

@@ -52,10 +52,11 @@ void creeetiquettes(QWidget *parent, std::span<const Etiquette> table);
 QLabel *creeetiquette(QWidget *parent, const Etiquette &e);
 void creetraits(QWidget *parent, std::span<const Trait> table);
 
+// Après un changement de la palette de l'application : les textes de couleur restent lisibles.
+void recolore(QWidget *fenetre);
+
 // Nomme le contrôle et le place (twips).
 void place(QWidget *w, int gauche, int haut, int largeur, int hauteur, const char *nom);
-// Couleur d'un rôle de la palette du contrôle.
-void fond(QWidget *w, int role, QRgb couleur);
 
 // Écrit le texte ; s'il déborde de la boîte, la face étroite de la famille est prise,
 // puis la police est réduite jusqu'à ce qu'il tienne.

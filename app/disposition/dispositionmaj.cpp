@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/disposition/dispositionmaj.h"
 
+#include "app/controles/couleurs.h"
 #include "app/disposition/disposition.h"
 #include "config/parametres.h"
 
@@ -16,9 +17,7 @@ using namespace disposition;
 
 namespace {
 
-constexpr QRgb jaunepale = qRgb(255, 255, 192);
-constexpr QRgb gris = qRgb(192, 192, 192);
-constexpr QRgb rose = qRgb(255, 192, 255);
+using couleurs::jaunepale;
 
 constexpr Etiquette etiquettes[] = {
     {"Label1", 120, 1020, 5115, 975,
@@ -86,13 +85,15 @@ ControlesMaj construitmaj(QWidget *dialogue)
         auto *w = new QPushButton(QString::fromUtf8(b.texte), dialogue);
         place(w, b.gauche, b.haut, b.largeur, b.hauteur, b.nom);
         if (b.graphique)
-            fond(w, QPalette::Button, gris);
+            couleurs::imposefond(w, QPalette::Button, couleurs::grisbouton);
     }
     for (const Case &k : cases) {
         auto *w = new QCheckBox(QString::fromUtf8(k.texte), dialogue);
         place(w, k.gauche, k.haut, k.largeur, k.hauteur, k.nom);
         // Fond violet du dialogue par transparence ; la case garde son fond blanc, visible.
-        fond(w, QPalette::WindowText, jaunepale);
+        QPalette p = w->palette();
+        p.setColor(QPalette::WindowText, QColor::fromRgb(jaunepale));
+        w->setPalette(p);
         QFont f = w->font();
         f.setBold(k.gras);
         w->setFont(f);
@@ -102,7 +103,7 @@ ControlesMaj construitmaj(QWidget *dialogue)
 
     auto *ftp = new QLineEdit(maj::adressedefaut(), dialogue);
     place(ftp, 840, 2100, 4455, 285, "ftp");
-    fond(ftp, QPalette::Base, rose);
+    couleurs::imposefond(ftp, QPalette::Base, couleurs::rose);
 
     for (const Image &i : images) {
         auto *w = new QLabel(dialogue);

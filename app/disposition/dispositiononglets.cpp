@@ -3,15 +3,17 @@
 // Onglets « Aide » et « Détail » : étiquettes, barres de fraction et étiquettes de valeurs.
 #include "app/disposition/dispositiononglets.h"
 
+#include "app/controles/couleurs.h"
+
 namespace disposition {
 
 namespace {
 
 constexpr int h = 195; // hauteur d'une ligne de texte
 
-constexpr QRgb rouge = qRgb(192, 0, 0);
-constexpr QRgb gris = qRgb(128, 128, 128);
-constexpr QRgb bleu = qRgb(0, 0, 192);
+constexpr QRgb rouge = couleurs::rougeaide;
+constexpr QRgb gris = couleurs::grisaide;
+constexpr QRgb bleu = couleurs::bleuaide;
 
 constexpr Etiquette aide[] = {
     {"Label6", 60, 420, 5655, 855,

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/disposition/dispositionprincipale.h"
 
+#include "app/controles/boutonimage.h"
+#include "app/controles/couleurs.h"
 #include "app/disposition/disposition.h"
 #include "app/disposition/dispositiononglets.h"
 
@@ -21,12 +23,12 @@ using namespace disposition;
 
 namespace {
 
-constexpr QRgb jaunepale = qRgb(255, 255, 192);
-constexpr QRgb ivoire = qRgb(255, 255, 224);
-constexpr QRgb gris = qRgb(192, 192, 192);
+using couleurs::ivoire;
+using couleurs::jaunepale;
 
 constexpr Etiquette etiquettes[] = {
     {"Label2", 60, 540, 1275, 255, "Montant :", Centre | Gras | Surbrillance, 0},
+    {"montantretenu", 60, 1170, 1275, 195, "", Centre, ivoire},
     {"Label5", 120, 1560, 1155, 495, "Taux annuel de référence", Centre | Retour, jaunepale},
     {"tauxannuel", 60, 2040, 1215, 375, "0 %", Centre, jaunepale},
     {"Label1", 0, 4260, 1455, 195, "Logiciel TALVEN", Centre | Souligne, ivoire},
@@ -51,7 +53,7 @@ constexpr Etiquette etiquettescalcul[] = {
 
 QPushButton *bouton(QWidget *parent, const char *nom, const char *image, const char *bulle, bool grise)
 {
-    auto *b = new QPushButton(parent);
+    auto *b = new BoutonImage(parent);
     b->setObjectName(QString::fromUtf8(nom));
     // L'icône prend seule la variante @2x sur un écran à 200 % ; sa taille logique est celle du dessin 1x.
     const QString chemin = QStringLiteral(":/images/") + QString::fromUtf8(image);
@@ -60,7 +62,7 @@ QPushButton *bouton(QWidget *parent, const char *nom, const char *image, const c
     b->setToolTip(QString::fromUtf8(bulle));
     b->setAccessibleName(b->toolTip()); // le lecteur d'écran annonce la bulle
     if (grise)
-        fond(b, QPalette::Button, gris);
+        couleurs::imposefond(b, QPalette::Button, couleurs::grisbouton);
     return b;
 }
 
@@ -120,9 +122,6 @@ QTableWidget *creegrille(QWidget *parent)
     g->verticalHeader()->setFixedWidth(36);
     g->horizontalHeader()->setFixedHeight(16);
     g->setColumnWidth(0, 84);
-    // Au-delà des dernières cellules, le fond gris de la table ; les cellules ont le leur.
-    g->setStyleSheet(
-        QStringLiteral("QTableWidget { gridline-color: rgb(192, 192, 192); background-color: rgb(128, 128, 128); }"));
     return g;
 }
 
@@ -141,6 +140,7 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     c.Label5 = fenetre->findChild<QLabel *>(QStringLiteral("Label5"));
     c.tauxannuel = fenetre->findChild<QLabel *>(QStringLiteral("tauxannuel"));
     c.nover = fenetre->findChild<QLabel *>(QStringLiteral("nover"));
+    c.montantretenu = fenetre->findChild<QLabel *>(QStringLiteral("montantretenu"));
     c.Label1->setCursor(Qt::PointingHandCursor);
 
     c.montant = new QLineEdit(QStringLiteral("100"), fenetre);
@@ -148,7 +148,7 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     QFont gras = c.montant->font();
     gras.setBold(true);
     c.montant->setFont(gras);
-    fond(c.montant, QPalette::Base, jaunepale);
+    couleurs::imposefond(c.montant, QPalette::Base, jaunepale);
 
     c.imprimer = bouton(fenetre, "imprimer", "imprimer.png", "Imprimer", true);
     place(c.imprimer, 30, 3000, 675, 675, "imprimer");
@@ -161,17 +161,21 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
 
     c.listeannee = new QComboBox(fenetre);
     place(c.listeannee, 1440, 60, 1215, 315, "listeannée");
-    fond(c.listeannee, QPalette::Button, qRgb(224, 224, 224));
-    fond(c.listeannee, QPalette::Base, qRgb(224, 224, 224));
+    couleurs::imposefond(c.listeannee, QPalette::Button, couleurs::grisliste);
+    couleurs::imposefond(c.listeannee, QPalette::Base, couleurs::grisliste);
 
     c.semestre[0] = new QRadioButton(QStringLiteral("1er semestre"), fenetre);
     place(c.semestre[0], 2760, 120, 1755, 195, "semestre0");
     c.semestre[1] = new QRadioButton(QStringLiteral("2d semestre"), fenetre);
     place(c.semestre[1], 4560, 120, 1755, 195, "semestre1");
+    // Textes de couleur sur fond violet ; une option désactivée se voit désactivée.
+    const QString option = QStringLiteral("QRadioButton { background-color: %1; color: %2; } "
+                                          "QRadioButton:disabled { color: %3; }");
+    const QString violet = couleurs::css(couleurs::violet);
+    const QString inactif = couleurs::css(couleurs::grisinactif);
     const QColor surbrillance = fenetre->palette().color(QPalette::HighlightedText);
-    c.semestre[0]->setStyleSheet(
-        QStringLiteral("QRadioButton { background-color: rgb(128, 0, 128); color: %1; }").arg(surbrillance.name()));
-    c.semestre[1]->setStyleSheet(QStringLiteral("QRadioButton { background-color: rgb(128, 0, 128); color: white; }"));
+    c.semestre[0]->setStyleSheet(option.arg(violet, surbrillance.name(), inactif));
+    c.semestre[1]->setStyleSheet(option.arg(violet, couleurs::css(couleurs::blanc), inactif));
     c.semestre[0]->setChecked(true);
 
     c.calculatrice = bouton(fenetre, "calculatrice", "calculatrice.png", "Calculatrice", false);

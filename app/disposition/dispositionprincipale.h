@@ -18,6 +18,7 @@ struct ControlesPrincipaux
 {
     QPushButton *arret, *imprimer, *Command2, *Command1, *calculatrice;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *tauxannuel, *nover;
+    QLabel *montantretenu; // montant lu, quand la lecture s'est arrêtée avant la fin du texte
     QLineEdit *montant;
     QComboBox *listeannee;
     std::array<QRadioButton *, 2> semestre;

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/fenetres/formbrunelix.h"
 
+#include "app/controles/avis.h"
+#include "app/controles/couleurs.h"
 #include "app/controles/fond.h"
 #include "app/controles/grille.h"
 #include "app/controles/onglets.h"
@@ -12,10 +14,13 @@
 #include "app/fenetres/maj.h"
 #include "app/fenetres/miseajour.h"
 #include "app/impression/commandeimpression.h"
+#include "app/systeme/demarrage.h"
 #include "app/systeme/fin.h"
 #include "app/systeme/rapport.h"
 #include "calc/detail.h"
+#include "calc/montant.h"
 #include "calc/tableau.h"
+#include "calc/textes.h"
 #include "calc/valeur.h"
 #include "output/copie.h"
 #include "rates/periodes.h"
@@ -34,13 +39,24 @@
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QToolTip>
+#include <QTimer>
 
 namespace {
 
 const QString avistableau =
     QStringLiteral("Calcul impossible pour ce taux ou ce montant : le tableau n'est pas à jour.");
-const QString avisdetail = QStringLiteral("Détail impossible : taux nul ou montant illisible.");
+
+QString avisdetail(calcul::Refus refus)
+{
+    switch (refus) {
+    case calcul::Refus::montant:
+        return QStringLiteral("Détail impossible : le montant ne commence pas par un nombre.");
+    case calcul::Refus::taux:
+        return QStringLiteral("Détail impossible : le taux de cette colonne est nul.");
+    default:
+        return QStringLiteral("Détail impossible : le calcul dépasse la capacité des nombres.");
+    }
+}
 
 } // namespace
 
@@ -52,13 +68,15 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, std::function<QPrinterI
     setWindowTitle(QStringLiteral("Brunelix"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
     setFixedSize(disposition::twips(7260), disposition::twips(4785));
+    setFont(policefenetres()); // survit à la police qu'un thème impose à l'application
     QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(128, 0, 128));
+    p.setColor(QPalette::Window, QColor::fromRgb(couleurs::violet));
     setPalette(p);
 
     c_ = construitfenetre(this);
     grille_ = new Grille(c_.grille);
     onglets_ = new Onglets(c_.onglets);
+    avis_ = new AvisDiffere(this);
     ordretabulation();
 
     connect(c_.arret, &QPushButton::clicked, this, [] { fin::immediate(); });
@@ -126,11 +144,9 @@ void FormBrunelix::charge()
     for (int k = 1; k <= 34; ++k) {
         grille_->setTexte(k * grille_->colonnes(), QString::number(k + 2));
         grille_->setCourante(k, 1);
-        grille_->setCouleurCourante(QColor(255, 255, 192));
+        grille_->setCouleurCourante(QColor::fromRgb(couleurs::jaunepale));
     }
     chargetaux();
-    if (!fin::encours() && verifiemaj(etat_, maj_))
-        chargetaux();
 }
 
 void FormBrunelix::affiche()
@@ -142,6 +158,17 @@ void FormBrunelix::affiche()
     show();
     activateWindow();
     active();
+    QTimer::singleShot(0, this, &FormBrunelix::majdemarrage);
+}
+
+// Mise à jour automatique, fenêtre montrée : le téléchargement laisse tourner les événements ;
+// un fichier accepté est relu comme à une activation, le montant restant tel que saisi.
+void FormBrunelix::majdemarrage()
+{
+    if (!fin::encours() && verifiemaj(etat_, maj_) && !fin::encours())
+        chargetaux();
+    if (!fin::encours())
+        Q_EMIT demarre();
 }
 
 void FormBrunelix::active()
@@ -219,6 +246,7 @@ void FormBrunelix::recalcule()
     const double r = taux::tauxperiode(etat_.table, annee, semestre);
     const calcul::Tableau t = calcul::construittableau(r, c_.montant->text(), QLocale());
     c_.tauxannuel->setText(t.intitule);
+    montreretenu(t.montant);
     if (t.colonnes > 0) {
         grille_->setColonnes(t.colonnes);
         for (int p = 1; p <= t.colonnes - 2; ++p)
@@ -232,6 +260,15 @@ void FormBrunelix::recalcule()
     }
     grille_->setPerime(!t.complet, avistableau);
     c_.tauxannuel->setToolTip(t.complet ? QString() : avistableau);
+}
+
+// Le montant retenu, à côté du montant, quand la lecture n'a pas pris tout le texte.
+void FormBrunelix::montreretenu(const calcul::MontantLu &lu)
+{
+    const bool montre = lu.arrete && lu.valeur;
+    const QString valeur = montre ? calcul::textenombre(*lu.valeur, QLocale()) : QString();
+    disposition::ajustetexte(c_.montantretenu, montre ? QStringLiteral("Retenu : ") + valeur : QString());
+    c_.montantretenu->setToolTip(montre ? QStringLiteral("Montant retenu pour le calcul : ") + valeur : QString());
 }
 
 double FormBrunelix::renvoivaleur(double montant, qint16 nbmois, double tannuel) const
@@ -262,8 +299,9 @@ void FormBrunelix::calculedetail(qint16 &colonne, qint16 &ligne)
     if (d.complet) {
         onglets_->setCourant(2);
     } else {
-        const QRect cellule = c_.grille->visualRect(c_.grille->currentIndex());
-        QToolTip::showText(c_.grille->viewport()->mapToGlobal(cellule.bottomLeft()), avisdetail, c_.grille);
+        const QModelIndex index = c_.grille->model()->index(ligne - 1, colonne - 1);
+        const QRect cellule = c_.grille->visualRect(index);
+        avis_->montre(c_.grille, c_.grille->viewport()->mapToGlobal(cellule.bottomLeft()), avisdetail(d.refus));
     }
 }
 
@@ -302,6 +340,13 @@ void FormBrunelix::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, fond_);
+}
+
+void FormBrunelix::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::ApplicationPaletteChange)
+        disposition::recolore(this);
+    QWidget::changeEvent(e);
 }
 
 void FormBrunelix::closeEvent(QCloseEvent *)

@@ -15,6 +15,10 @@
 #include <functional>
 
 struct EtatBrunelix;
+namespace calcul {
+struct MontantLu;
+}
+class AvisDiffere;
 class Maj;
 class Grille;
 class Onglets;
@@ -28,9 +32,11 @@ class FormBrunelix : public QWidget
     FormBrunelix(EtatBrunelix &etat, Maj &maj, std::function<QPrinterInfo()> imprimante = {},
                  QWidget *parent = nullptr);
 
-    void charge();  // chargement, avant le premier affichage
-    void active();  // activation : premier affichage, retour d'une fenêtre du programme
-    void affiche(); // affichage centré puis activation
+    void charge(); // chargement, avant le premier affichage
+    void active(); // activation : premier affichage, retour d'une fenêtre du programme
+    // Affichage centré puis activation ; la mise à jour automatique suit, fenêtre montrée,
+    // et demarre() est émis quand elle a fini (ou quand elle n'avait pas lieu d'être).
+    void affiche();
 
     void recalcule();
     double renvoivaleur(double montant, qint16 nbmois, double tannuel) const;
@@ -40,8 +46,12 @@ class FormBrunelix : public QWidget
     Grille &grille() const { return *grille_; }
     Onglets &onglets() const { return *onglets_; }
 
+  Q_SIGNALS:
+    void demarre();
+
   protected:
     void paintEvent(QPaintEvent *e) override;
+    void changeEvent(QEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
     bool focusNextPrevChild(bool suivant) override;
@@ -57,12 +67,15 @@ class FormBrunelix : public QWidget
     void apropos();
     void miseajour();
     void ordretabulation();
+    void majdemarrage();
+    void montreretenu(const calcul::MontantLu &lu);
 
     EtatBrunelix &etat_;
     Maj &maj_;
     ControlesPrincipaux c_;
     Grille *grille_;
     Onglets *onglets_;
+    AvisDiffere *avis_;
     QPixmap fond_;
     Calculatrice calculatrice_;
     std::array<QWidget *, 11> ordre_{};

@@ -2,11 +2,12 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/fenetres/frmtalven.h"
 
+#include "app/controles/couleurs.h"
 #include "app/disposition/disposition.h"
+#include "app/systeme/demarrage.h"
 
 #include <QDate>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 
@@ -20,9 +21,10 @@ FrmTALVEN::FrmTALVEN(QWidget *parent)
     setWindowIcon(QIcon());
     setFixedSize(twips(2640), twips(2400));
     setModal(true);
+    setFont(policefenetres());
     setAutoFillBackground(true);
     QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::black);
+    p.setColor(QPalette::Window, QColor::fromRgb(couleurs::noir));
     setPalette(p);
 
     auto *image = new QLabel(this);
@@ -31,7 +33,7 @@ FrmTALVEN::FrmTALVEN(QWidget *parent)
     image->setGeometry(twips(180), twips(120), twips(2175), twips(750));
 
     const disposition::Etiquette texte{"LabelTalven",      240, 960, 2115, 1275, "", disposition::Droite,
-                                       qRgb(255, 255, 128)};
+                                       couleurs::jaunelogo};
     LabelTalven = disposition::creeetiquette(this, texte);
     LabelTalven->setText(FrmTALVEN::texte());
 
@@ -50,11 +52,4 @@ QString FrmTALVEN::texte()
         QStringLiteral("© %1 TALVEN").arg(QDate::currentDate().year()),
     };
     return lignes.join(u'\n');
-}
-
-void FrmTALVEN::keyPressEvent(QKeyEvent *e)
-{
-    if (e->key() == Qt::Key_Escape)
-        return;
-    QDialog::keyPressEvent(e);
 }

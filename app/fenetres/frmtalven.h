@@ -2,11 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Fenêtre « à propos » : logo et texte du réalisateur, rechargés à chaque ouverture.
-// Elle ne se ferme que par la commande de fermeture du gestionnaire de fenêtres.
+// Elle n'a pas de bouton : elle se ferme par le gestionnaire de fenêtres ou par Échap.
 
 #include <QDialog>
 
-class QKeyEvent;
 class QLabel;
 
 class FrmTALVEN : public QDialog
@@ -16,9 +15,6 @@ class FrmTALVEN : public QDialog
     explicit FrmTALVEN(QWidget *parent = nullptr);
 
     static QString texte(); // six lignes séparées par des fins de ligne
-
-  protected:
-    void keyPressEvent(QKeyEvent *e) override; // Échap ne ferme pas la fenêtre
 
   private:
     QLabel *LabelTalven;

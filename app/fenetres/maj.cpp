@@ -3,13 +3,17 @@
 #include "app/fenetres/maj.h"
 
 #include "app/bureau/bureau.h"
+#include "app/controles/couleurs.h"
 #include "app/disposition/disposition.h"
 #include "app/etat.h"
+#include "app/systeme/demarrage.h"
 #include "app/systeme/fin.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -21,7 +25,10 @@ Maj::Maj(const EtatBrunelix &etat, maj::Dependances dependances, QWidget *parent
     setWindowTitle(QStringLiteral("Mise à jour des taux de crédit gratuit"));
     setWindowIcon(QIcon(QStringLiteral(":/images/iconemaj.png")));
     setFixedSize(disposition::twips(5385), disposition::twips(3390));
-    disposition::fond(this, QPalette::Window, qRgb(128, 0, 128));
+    setFont(policefenetres());
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor::fromRgb(couleurs::violet));
+    setPalette(p);
     setAutoFillBackground(true);
 
     c_ = construitmaj(this);
@@ -67,10 +74,20 @@ void Maj::valider()
     accept();
 }
 
+// L'éditeur est cherché avant toute copie et toute fin ; sans éditeur, le dialogue reste
+// ouvert et le programme continue après le message.
 void Maj::manuelle()
 {
-    bureau::editeur(bureau::chemincourt(maj::fichiermanuel(etat_.emplacements)));
-    fin::immediate();
+    QString fichier = etat_.table.fichiertaux;
+    if (bureau::editeurtrouve()) {
+        fichier = maj::fichiermanuel(etat_.emplacements);
+        if (bureau::editeur(bureau::chemincourt(fichier)))
+            return fin::immediate();
+    }
+    QMessageBox::warning(this, QStringLiteral("Mise à jour manuelle"),
+                         QStringLiteral("Aucun éditeur de texte n'a pu être lancé.\n"
+                                        "Le fichier des taux à modifier est :\n%1")
+                             .arg(QDir::toNativeSeparators(fichier)));
 }
 
 bool Maj::eventFilter(QObject *o, QEvent *e)

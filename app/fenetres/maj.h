@@ -6,7 +6,8 @@
 // session ses contrôles sont les réglages que lit la mise à jour automatique.
 // OK enregistre puis cache ; Annuler (ou Échap, ou la fermeture) cache sans rien
 // écrire ; la mise à jour manuelle ouvre l'éditeur sur le fichier des taux (la copie
-// de l'utilisateur en mode installé) et finit le programme.
+// de l'utilisateur en mode installé) et finit le programme ; sans éditeur, un message
+// nomme le fichier et le dialogue reste ouvert.
 
 #include "app/disposition/dispositionmaj.h"
 #include "config/parametres.h"

@@ -19,7 +19,7 @@ bool verifiemaj(EtatBrunelix &etat, Maj &dialogue)
     maj::Dependances dep = dialogue.dependances();
     dep.attente = [](bool debut) {
         if (debut)
-            QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+            QGuiApplication::setOverrideCursor(Qt::BusyCursor);
         else
             QGuiApplication::restoreOverrideCursor();
     };

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/impression/imprimante.h"
 
+#include "app/controles/couleurs.h"
+
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QPainter>
@@ -111,7 +113,7 @@ void ImprimanteQt::ligne(double x1, double y1, double x2, double y2)
 {
     if ((x1 == x2 && y1 == y2) || !prepare())
         return;
-    peintre_->setPen(QPen(Qt::black, 0)); // crayon cosmétique : un pixel du périphérique
+    peintre_->setPen(QPen(QColor::fromRgb(couleurs::noir), 0)); // crayon cosmétique : un pixel du périphérique
     peintre_->drawLine(QPointF(pixels(x1), pixels(y1)), QPointF(pixels(x2), pixels(y2)));
 }
 
@@ -121,7 +123,7 @@ void ImprimanteQt::texte(const QString &texte, bool saut)
     const QFontMetricsF m(f, &imprimante_);
     if (!texte.isEmpty() && prepare()) {
         peintre_->setFont(f);
-        peintre_->setPen(Qt::black);
+        peintre_->setPen(QColor::fromRgb(couleurs::noir));
         // drawText place la ligne de base : le coin haut gauche est une hauteur de jambage plus haut.
         peintre_->drawText(QPointF(pixels(x_), pixels(y_) + m.ascent()), texte);
     }

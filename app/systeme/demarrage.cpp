@@ -14,7 +14,12 @@ void preparedemarrage()
 {
     initimages();
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    QApplication::setFont(policefenetres());
+}
+
+QFont policefenetres()
+{
     QFont police(QStringLiteral("MS Sans Serif"));
     police.setPointSizeF(8.25);
-    QApplication::setFont(police);
+    return police;
 }

@@ -4,3 +4,9 @@
 // Préparation commune du programme et des tests : images, police des fenêtres.
 
 void preparedemarrage();
+
+class QFont;
+
+// Police des trois fenêtres (« MS Sans Serif » 8,25 points), posée sur chacune : un thème qui
+// impose la sienne à l'application ne la change pas.
+QFont policefenetres();

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolTip>
@@ -36,9 +37,10 @@ void allerretourapropos(FenetreEssai &e, QStringList *lignes = nullptr)
         if (lignes)
             *lignes = f->findChild<QLabel *>(QStringLiteral("LabelTalven"))->text().split(u'\n');
         EXPECT_EQ(f->windowTitle(), QStringLiteral("TALVEN"));
-        QTest::keyClick(f, Qt::Key_Escape); // seule la fermeture du gestionnaire de fenêtres la ferme
-        EXPECT_TRUE(f->isVisible());
-        f->close();
+        QTest::keyClick(f, Qt::Key_Escape); // sans bouton, Échap la ferme
+        EXPECT_FALSE(f->isVisible());
+        if (f->isVisible())
+            f->close();
     });
     QTest::mouseClick(e.c().Label1, Qt::LeftButton);
 }
@@ -78,19 +80,30 @@ TEST(Detail, CelluleLigne34Colonne3)
     EXPECT_EQ(e.c().v[1]->text(), QStringLiteral("36"));
 }
 
-TEST(Detail, MontantIllisibleNOuvrePasLeDetail)
+// Avis de refus : montré après le second relâchement, qui cacherait une bulle plus précoce.
+QString avismontre()
+{
+    if (!QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000))
+        return QStringLiteral("(pas de bulle)");
+    const QString texte = QToolTip::text();
+    QToolTip::hideText();
+    return texte;
+}
+
+TEST(Detail, MontantSansNombreNOuvrePasLeDetail)
 {
     FenetreEssai e;
     e.doubleclic(1, 1);
     ASSERT_EQ(e.c().onglets->currentIndex(), 2);
     const QString ancien = e.c().v[13]->text();
-    QTest::keyClicks(e.c().montant, QStringLiteral("x")); // « 100X »
+    e.c().montant->selectAll();
+    QTest::keyClicks(e.c().montant, QStringLiteral("x100")); // « X100 »
     e.doubleclic(2, 1);
     EXPECT_EQ(e.c().onglets->currentIndex(), 0);
     EXPECT_EQ(e.c().v[1]->text(), QStringLiteral("4"));
-    EXPECT_EQ(e.c().v[10]->text(), QStringLiteral("100X"));
+    EXPECT_EQ(e.c().v[10]->text(), QStringLiteral("X100"));
     EXPECT_EQ(e.c().v[13]->text(), ancien);
-    EXPECT_FALSE(QToolTip::text().isEmpty());
+    EXPECT_EQ(avismontre(), QStringLiteral("Détail impossible : le montant ne commence pas par un nombre."));
 }
 
 TEST(Detail, TauxNulNOuvrePasLeDetail)
@@ -103,9 +116,41 @@ TEST(Detail, TauxNulNOuvrePasLeDetail)
     EXPECT_EQ(e.c().v[0]->text(), QStringLiteral("0"));
     EXPECT_EQ(e.c().v[3]->text(), QStringLiteral("1"));
     EXPECT_EQ(e.c().v[9]->text(), QString());
-    EXPECT_FALSE(QToolTip::text().isEmpty());
+    EXPECT_EQ(avismontre(), QStringLiteral("Détail impossible : le taux de cette colonne est nul."));
     e.cliqueonglet(2); // le double-clic a déverrouillé l'onglet, qui garde les valeurs remplies
     EXPECT_EQ(e.c().onglets->currentIndex(), 2);
+}
+
+// Saisi à la française, le montant donne à la cellule et à son détail le même prix ; une
+// lecture arrêtée en chemin montre le montant retenu.
+TEST(Detail, MontantDecimalMemePrixQueLaCellule)
+{
+    FenetreEssai e;
+    e.c().montant->selectAll();
+    QTest::keyClicks(e.c().montant, QStringLiteral("1234,56"));
+    EXPECT_TRUE(e.c().montantretenu->text().isEmpty());
+    e.doubleclic(1, 1);
+    ASSERT_EQ(e.c().onglets->currentIndex(), 2);
+    EXPECT_EQ(e.c().v[13]->text(), e.cellule(1, 1));
+
+    e.c().montant->selectAll();
+    QTest::keyClicks(e.c().montant, QStringLiteral("1.234,56"));
+    EXPECT_EQ(e.c().montantretenu->text(), QStringLiteral("Retenu : 1,234"));
+}
+
+// Entrée et Espace sur une cellule ouvrent son détail comme un double-clic.
+TEST(Detail, ClavierSurLaGrille)
+{
+    FenetreEssai e;
+    for (const Qt::Key touche : {Qt::Key_Return, Qt::Key_Space}) {
+        e.cliqueonglet(0);
+        e.c().grille->setFocus();
+        e.c().grille->setCurrentCell(2, 1);
+        QTest::keyClick(e.c().grille, touche);
+        EXPECT_EQ(e.c().onglets->currentIndex(), 2) << touche;
+        EXPECT_EQ(e.c().v[1]->text(), QStringLiteral("5")) << touche;
+        EXPECT_EQ(e.c().v[0]->text(), QStringLiteral("1")) << touche;
+    }
 }
 
 TEST(Detail, VerrouDeLOnglet)

@@ -11,6 +11,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QMessageBox>
+#include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -47,12 +48,17 @@ FenetreEssai::FenetreEssai(const QByteArray &taux, QLocale regional, const QByte
     etat.emplacements = maj::emplacements(dossier.path(), dossier.path()); // portable
     maj = chargeparametres(etat, std::move(dependances));
     fenetre = std::make_unique<FormBrunelix>(etat, *maj, std::move(imprimante));
+    QSignalSpy demarre(fenetre.get(), &FormBrunelix::demarre);
     fenetre->charge();
     fenetre->affiche();
     if (fin::encours()) // rapport fatal : pas de fenêtre affichée
         return;
     QApplication::setActiveWindow(fenetre.get());
     EXPECT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
+    // La mise à jour automatique suit l'affichage : les essais commencent après elle.
+    if (demarre.isEmpty())
+        demarre.wait(20000);
+    EXPECT_EQ(demarre.count(), 1);
 }
 
 FenetreEssai::~FenetreEssai()
@@ -90,6 +96,7 @@ void FenetreEssai::doubleclic(int ligne, int colonne)
     const QPoint centre = g->visualRect(index).center();
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, centre);
     QTest::mouseDClick(g->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(g->viewport(), Qt::LeftButton, {}, centre); // le second relâchement
 }
 
 void FenetreEssai::cliqueonglet(int indice)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "calc/detail.h"
+#include "calc/tableau.h"
 
 #include "tests/affichage.h"
 
@@ -65,11 +66,35 @@ TEST(Detail, ArretsPartiels)
     EXPECT_FALSE(lettres.v[13].has_value());
     EXPECT_FALSE(calcul::calculedetail(3.47, 3, QString(), francais).complet);
     // Un prix qui dépasse le plus grand double n'est pas un résultat (« inf »).
+    // Comme la cellule, qui ne l'affiche pas non plus.
     const calcul::Detail infini = calcul::calculedetail(-100, 3, QStringLiteral("1,7E308"), francais);
     EXPECT_FALSE(infini.complet);
     EXPECT_EQ(*infini.v[12], QStringLiteral("1,7E308"));
     EXPECT_FALSE(infini.v[13].has_value());
-    EXPECT_TRUE(calcul::calculedetail(-100, 3, QStringLiteral("1,5E308"), francais).complet);
+    EXPECT_EQ(infini.refus, calcul::Refus::depassement);
+    EXPECT_EQ(nul.refus, calcul::Refus::taux);
+    EXPECT_EQ(lettres.refus, calcul::Refus::montant);
+    EXPECT_FALSE(calcul::construittableau(-100, QStringLiteral("1,7E308"), francais).complet);
+    EXPECT_EQ(calcul::calculedetail(3.47, 3, QStringLiteral("1e12"), francais).refus, calcul::Refus::aucun);
+}
+
+// Le prix du détail est, centime pour centime, celui de la cellule.
+TEST(Detail, MemePrixQueLaCellule)
+{
+    for (const char *montant : {"1234,56", "1500.50", "0,5", "12abc", "-100", "999999,99"}) {
+        const QString texte = QString::fromUtf8(montant);
+        const calcul::Tableau t = calcul::construittableau(5.06, texte, francais);
+        ASSERT_TRUE(t.complet) << montant;
+        for (int k = 1; k <= calcul::lignesmois; ++k)
+            for (int c = 1; c < t.colonnes; ++c) {
+                const double a = c == 1 ? 5.06 : c - 1;
+                const calcul::Detail d = calcul::calculedetail(a, static_cast<qint16>(k + 2), texte, francais);
+                ASSERT_TRUE(d.complet);
+                EXPECT_EQ(*d.v[13], t.cellules[static_cast<std::size_t>((k - 1) * (t.colonnes - 1) + c - 1)])
+                    << montant << " ligne " << k << " colonne " << c;
+            }
+    }
+    EXPECT_EQ(*calcul::calculedetail(5.06, 3, QStringLiteral("1234,56"), francais).v[13], QStringLiteral("1224,19"));
 }
 
 } // namespace

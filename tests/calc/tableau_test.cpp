@@ -64,18 +64,27 @@ TEST(Tableau, NombreDeColonnes)
     }
 }
 
-TEST(Tableau, MontantsLusAvecLaRegleTolerante)
+TEST(Tableau, MontantsLusSelonLaRegion)
 {
     const struct
     {
         const char *montant;
-        const char *mois3;
-    } cas[] = {{"", "0,00"},         {"abc", "0,00"},        {"-100", "-99,42"},
-               {"1 500", "1491,30"}, {"1500,50", "1491,30"}, {"1500.50", "1491,80"}};
+        const char *francais;
+        const char *anglais;
+        bool arrete; // en anglais
+    } cas[] = {{"", "0,00", "0.00", false},
+               {"abc", "0,00", "0.00", true},
+               {"-100", "-99,42", "-99.42", false},
+               {"1 500", "1491,30", "1491.30", false},
+               {"1500,50", "1491,80", "1491.30", true},
+               {"1500.50", "1491,80", "1491.80", false}};
     for (const auto &c : cas) {
-        const calcul::Tableau t = calcul::construittableau(3.47, QString::fromUtf8(c.montant), francais);
-        ASSERT_TRUE(t.complet) << c.montant;
-        EXPECT_EQ(cellule(t, 1, 1), QString::fromUtf8(c.mois3)) << c.montant;
+        const calcul::Tableau fr = calcul::construittableau(3.47, QString::fromUtf8(c.montant), francais);
+        const calcul::Tableau en = calcul::construittableau(3.47, QString::fromUtf8(c.montant), anglais);
+        ASSERT_TRUE(fr.complet && en.complet) << c.montant;
+        EXPECT_EQ(cellule(fr, 1, 1), QString::fromUtf8(c.francais)) << c.montant;
+        EXPECT_EQ(cellule(en, 1, 1), QString::fromUtf8(c.anglais)) << c.montant;
+        EXPECT_EQ(en.montant.arrete, c.arrete) << c.montant;
     }
 }
 

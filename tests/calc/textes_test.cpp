@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
+#include "calc/montant.h"
 #include "calc/textes.h"
 
 #include "tests/affichage.h"
@@ -72,29 +73,60 @@ TEST(Intitule, TauxAnnuel)
     EXPECT_EQ(calcul::textetaux(-2.5), QStringLiteral("-2.5 %"));
 }
 
-TEST(Lecture, Tolerante)
+// Lecture du montant : valeur et arrêt avant un reste, en français puis en anglais.
+struct CasMontant
 {
-    EXPECT_EQ(calcul::lecturetolerante(QStringLiteral("1 500")).value(), 1500);
-    EXPECT_EQ(calcul::lecturetolerante(QStringLiteral("1500,50")).value(), 1500);
-    EXPECT_EQ(calcul::lecturetolerante(QStringLiteral("1500.50")).value(), 1500.5);
-    EXPECT_EQ(calcul::lecturetolerante(QStringLiteral("1\u202F469,40")).value(), 1469);
-    EXPECT_EQ(calcul::lecturetolerante(QStringLiteral("1D2")).value(), 1);
-    EXPECT_EQ(calcul::lecturetolerante(QStringLiteral("abc")).value(), 0);
-    EXPECT_EQ(calcul::lecturetolerante(QString()).value(), 0);
-    EXPECT_FALSE(calcul::lecturetolerante(QStringLiteral("1e999")).has_value());
+    const char *texte;
+    double francais;
+    bool arretfr;
+    double anglais;
+    bool arreten;
+    friend void PrintTo(const CasMontant &c, std::ostream *os) { *os << '"' << c.texte << '"'; }
+};
+
+class Montant : public ::testing::TestWithParam<CasMontant>
+{
+};
+
+TEST_P(Montant, UneSeuleLecture)
+{
+    const auto &c = GetParam();
+    const calcul::MontantLu fr = calcul::litmontant(QString::fromUtf8(c.texte), francais);
+    const calcul::MontantLu en = calcul::litmontant(QString::fromUtf8(c.texte), anglais);
+    ASSERT_TRUE(fr.valeur.has_value());
+    ASSERT_TRUE(en.valeur.has_value());
+    EXPECT_EQ(*fr.valeur, c.francais);
+    EXPECT_EQ(fr.arrete, c.arretfr);
+    EXPECT_EQ(*en.valeur, c.anglais);
+    EXPECT_EQ(en.arrete, c.arreten);
 }
 
-TEST(Lecture, Regionale)
+INSTANTIATE_TEST_SUITE_P(
+    Cas, Montant,
+    ::testing::Values(CasMontant{"1234,56", 1234.56, false, 1234, true},
+                      CasMontant{"1234.56", 1234.56, false, 1234.56, false},
+                      CasMontant{"1 234,56 €", 1234.56, false, 1234, true},
+                      CasMontant{"1\u202F234,56\u00A0€", 1234.56, false, 1234, true},
+                      CasMontant{"1,500.50", 1.5, true, 1500.5, false},
+                      CasMontant{"1500,50", 1500.5, false, 1500, true},
+                      CasMontant{"1.234,56", 1.234, true, 1.234, true}, CasMontant{"1,5000", 1.5, false, 1, true},
+                      CasMontant{"1,234,567", 1.234, true, 1234567, false}, CasMontant{"12abc", 12, true, 12, true},
+                      CasMontant{"abc", 0, true, 0, true}, CasMontant{"", 0, false, 0, false},
+                      CasMontant{"1 500", 1500, false, 1500, false}, CasMontant{"1\t5\n00", 1500, false, 1500, false},
+                      CasMontant{"-\u00A05", -5, false, -5, false}, CasMontant{"\u00A07", 7, false, 7, false},
+                      CasMontant{"1,5E3", 1500, false, 1, true}, CasMontant{"2e-1", 0.2, false, 0.2, false},
+                      CasMontant{"12e", 12, true, 12, true}, CasMontant{"1D2", 1, true, 1, true},
+                      CasMontant{"&H10", 0, true, 0, true}, CasMontant{"-", 0, true, 0, true},
+                      CasMontant{",500", 0.5, false, 0, true}, CasMontant{"100€x", 100, true, 100, true}));
+
+TEST(Montant, SansNombreOuDepassement)
 {
-    EXPECT_EQ(calcul::lectureregionale(QStringLiteral("1500,50"), francais).value(), 1500.5);
-    EXPECT_EQ(calcul::lectureregionale(QStringLiteral(" 100 "), francais).value(), 100);
-    EXPECT_EQ(calcul::lectureregionale(QStringLiteral("1 500,5"), francais).value(), 1500.5);
-    EXPECT_EQ(calcul::lectureregionale(QStringLiteral("1500.50"), anglais).value(), 1500.5);
-    EXPECT_EQ(calcul::lectureregionale(QStringLiteral("-100"), anglais).value(), -100);
-    for (const char *illisible : {"", "  ", "abc", "12abc", "1e999"}) {
-        EXPECT_FALSE(calcul::lectureregionale(QString::fromUtf8(illisible), francais).has_value()) << illisible;
-        EXPECT_FALSE(calcul::lectureregionale(QString::fromUtf8(illisible), anglais).has_value()) << illisible;
-    }
+    for (const char *texte : {"", "abc", "-", "€"})
+        EXPECT_FALSE(calcul::litmontant(QString::fromUtf8(texte), francais).nombre) << texte;
+    EXPECT_TRUE(calcul::litmontant(QStringLiteral(".5"), francais).nombre);
+    const calcul::MontantLu enorme = calcul::litmontant(QStringLiteral("1e999"), francais);
+    EXPECT_TRUE(enorme.nombre);
+    EXPECT_FALSE(enorme.valeur.has_value());
 }
 
 } // namespace

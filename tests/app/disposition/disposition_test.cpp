@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -197,6 +199,52 @@ TEST(Disposition, DegradeDuFond)
     EXPECT_EQ(image.pixel(200, 0), qRgb(128, 0, 128));
     EXPECT_EQ(image.pixel(200, 318), qRgb(255, 0, 255));
     EXPECT_EQ(image.pixel(483, 160), fond::couleurbande(128));
+}
+
+// Un pixel nettement plus sombre que le fond (pris au bord gauche, à mi-hauteur) : du texte lisible.
+bool texteplussombre(const QImage &image)
+{
+    const int fond = QColor(image.pixel(1, image.height() / 2)).lightness();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (QColor(image.pixel(x, y)).lightness() < fond - 100)
+                return true;
+    return false;
+}
+
+// Palette sombre et police de 10 points posées avant la construction, comme par un thème.
+TEST(Disposition, PaletteSombreEtPoliceDuTheme)
+{
+    const QPalette palette = QApplication::palette();
+    const QFont police = QApplication::font();
+    QPalette sombre(QColor(60, 60, 60), QColor(40, 40, 40));
+    sombre.setColor(QPalette::Base, QColor(30, 30, 30));
+    sombre.setColor(QPalette::Text, Qt::white);
+    sombre.setColor(QPalette::WindowText, Qt::white);
+    sombre.setColor(QPalette::ButtonText, Qt::white);
+    QApplication::setPalette(sombre);
+    QFont dix = police;
+    dix.setPointSizeF(10);
+    QApplication::setFont(dix);
+    {
+        FenetreEssai e;
+        QLineEdit *montant = e.c().montant;
+        EXPECT_TRUE(texteplussombre(montant->grab(montant->rect().adjusted(3, 3, -3, -3)).toImage()));
+        QTableWidget *g = e.c().grille;
+        const QRect cellule = g->visualRect(g->model()->index(0, 0)).adjusted(1, 1, -2, -2);
+        EXPECT_TRUE(texteplussombre(g->viewport()->grab(cellule).toImage()));
+        EXPECT_EQ(e.c().Command1->font().pointSizeF(), 8.25);
+        EXPECT_LE(e.c().Command1->fontMetrics().horizontalAdvance(e.c().Command1->text()), e.c().Command1->width());
+        const auto *attention = e.f().findChild<QLabel *>(QStringLiteral("Label8"));
+        EXPECT_GT(attention->palette().color(QPalette::WindowText).lightness(),
+                  sombre.color(QPalette::Window).lightness());
+        // Le focus d'un bouton à image se voit.
+        const QImage sansfocus = e.c().arret->grab().toImage();
+        e.c().arret->setFocus();
+        EXPECT_NE(e.c().arret->grab().toImage(), sansfocus);
+    }
+    QApplication::setPalette(palette);
+    QApplication::setFont(police);
 }
 
 } // namespace

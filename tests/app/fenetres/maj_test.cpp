@@ -147,14 +147,11 @@ struct FauxEditeur
 };
 
 // Dans un processus fils : Entrée sur Boutonmanuel (focus initial), puis ce qui reste.
-enum Editeur { Absent, Ferme, DejaOuvert };
+enum Editeur { Ferme, DejaOuvert };
 
 int essaimanuelle(Editeur editeur)
 {
     FauxEditeur faux;
-    QTemporaryDir vide;
-    if (editeur == Absent)
-        qputenv("PATH", vide.path().toUtf8());
     if (editeur == DejaOuvert) {
         QProcess::startDetached(faux.dossier.filePath(QStringLiteral("gedit")), {QStringLiteral("autre.txt")});
         if (!QTest::qWaitFor([&] { return QFile::exists(faux.journal); }, 5000))
@@ -175,8 +172,7 @@ int essaimanuelle(Editeur editeur)
     });
     const int code = QApplication::exec();
     // Le faux éditeur écrit son journal ; un lancement de trop aurait le temps de s'y ajouter.
-    const int lignes = editeur == Absent ? 0 : 1;
-    if (!QTest::qWaitFor([&] { return litfichier(faux.journal).count('\n') >= lignes; }, 5000))
+    if (!QTest::qWaitFor([&] { return litfichier(faux.journal).count('\n') >= 1; }, 5000))
         std::fprintf(stderr, "journal incomplet\n");
     QTest::qWait(200);
     std::fprintf(stderr, "sortie %d, fin %d, années %d, réglages %s, %sfin du journal\n", code, fin::encours(),
@@ -203,24 +199,57 @@ TEST(Manuelle, EditeurLanceOuReleveEtFin)
                 "sortie 0, fin 1, années 3, réglages absents, lancé : /[^ ]*/BRUNELIX.TXT \\| fin du journal");
     EXPECT_EXIT(manuelle(DejaOuvert), ::testing::ExitedWithCode(0),
                 "sortie 0, fin 1, années 3, réglages absents, lancé : autre.txt \\| fin du journal");
-    // Sans éditeur, le programme finit quand même.
-    EXPECT_EXIT(manuelle(Absent), ::testing::ExitedWithCode(0),
-                "sortie 0, fin 1, années 3, réglages absents, \\(absent\\)fin du journal");
 }
 
-// Démarrage avec la mise à jour due : le fichier téléchargé est écrit et chargé avant
-// l'affichage, et l'activation qui suit ne le relit pas.
-TEST(Automatique, TelechargeEtChargeAvantAffichage)
+// Sans éditeur : un message nomme le fichier des taux ; après OK le dialogue reste ouvert
+// et le programme continue.
+void sansediteur()
+{
+    FauxEditeur faux; // aucun éditeur déclaré par le bureau
+    QTemporaryDir vide;
+    qputenv("PATH", vide.path().toUtf8());
+    FenetreEssai e;
+    fermeboitemodale();
+    ouvre(e, [](Maj &m) {
+        QTest::mouseClick(m.controles().Boutonmanuel, Qt::LeftButton);
+        std::fprintf(stderr, "dialogue %s, fin %d\n", m.isVisible() ? "ouvert" : "caché", fin::encours());
+        m.reject();
+    });
+    std::fflush(stderr);
+    std::_Exit(0);
+}
+
+TEST(Manuelle, SansEditeurMessageEtDialogueOuvert)
+{
+    EXPECT_EXIT(sansediteur(), ::testing::ExitedWithCode(0),
+                "\\[Mise à jour manuelle\\] \\[Aucun éditeur de texte n'a pu être lancé.\n"
+                "Le fichier des taux à modifier est :\n/[^]]*/BRUNELIX.TXT\\] \\[autre\\]\n"
+                "dialogue ouvert, fin 0");
+}
+
+// Démarrage avec la mise à jour due : la fenêtre est montrée d'abord ; le fichier téléchargé
+// est ensuite écrit et relu comme à une activation, le montant saisi restant tel quel.
+TEST(Automatique, FenetreMontreeAvantLeTelechargement)
 {
     SansModale sans;
     ServeurEssai serveur({ServeurEssai::reponse("1S2030\t5.5\r\n2S2029\t5.25")});
     const QByteArray ini = "[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\nCHECKCONNECTION=0\nCHECKMAJ=1\n";
-    FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), ini,
-                   maj::Dependances{[] { return QDate(2011, 1, 1); }});
+    bool visible = false;
+    const auto aujourdhui = [&visible] {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<FormBrunelix *>(w))
+                visible = w->isVisible();
+        return QDate(2011, 1, 1);
+    };
+    maj::Dependances dep;
+    dep.aujourdhui = aujourdhui;
+    FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), ini, dep);
+    EXPECT_TRUE(visible);
     EXPECT_EQ(serveur.requetes, 1);
     EXPECT_EQ(e.maj->Inet, serveur.adresse());
     EXPECT_EQ(litfichier(e.fichier()), "1S2030\t5.5\r\n2S2029\t5.25\r\n");
     EXPECT_EQ(e.c().listeannee->count(), 2);
+    EXPECT_EQ(e.c().listeannee->currentText(), QStringLiteral("2030"));
     EXPECT_EQ(e.etat.table.datefichiertaux, taux::datefichier(e.fichier()));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
