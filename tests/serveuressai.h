@@ -27,9 +27,10 @@ class ServeurEssai : public QObject
 
     QString adresse(const QString &chemin = QStringLiteral("/BRUNELIX.TXT")) const;
     int requetes = 0;
+    QList<QByteArray> recues; // en-têtes de chaque requête reçue
 
-    // Réponse 200 (ou autre statut) portant ce corps.
-    static Envoi reponse(const QByteArray &corps, int statut = 200);
+    // Réponse 200 (ou autre statut, avec d'autres lignes d'en-tête) portant ce corps.
+    static Envoi reponse(const QByteArray &corps, int statut = 200, const QByteArray &entetes = {});
 
   private:
     QTcpServer *serveur_;

@@ -47,7 +47,7 @@ QNetworkRequest requete(const QUrl &url)
 Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai)
 {
     Reponse r;
-    const QUrl url(adresse);
+    const QUrl url(adresse.trimmed()); // blancs autour d'une adresse enregistrée : sans effet
     if (!schemapermis(url))
         return r;
 
@@ -72,8 +72,9 @@ Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai)
         reponse->abort();
         boucle.quit();
     });
+    int redirections = 0; // comptées ici aussi, sans dépendre du compte de Qt
     QObject::connect(reponse, &QNetworkReply::redirected, reponse, [&](const QUrl &vers) {
-        if (schemapermis(reponse->url().resolved(vers))) {
+        if (++redirections <= redirectionsmax && schemapermis(reponse->url().resolved(vers))) {
             Q_EMIT reponse->redirectAllowed();
         } else {
             refuse = true;

@@ -69,7 +69,7 @@ void Maj::valider()
 
 void Maj::manuelle()
 {
-    bureau::editeur(bureau::chemincourt(maj::fichiermanuel(etat_.emplacements)));
+    bureau::editeur(bureau::chemincourt(maj::fichiermanuel(etat_.emplacements, etat_.table.fichiertaux)));
     fin::immediate();
 }
 
