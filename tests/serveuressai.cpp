@@ -19,7 +19,16 @@ ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this))
                 if (s->property("repondu").toBool() || !s->peek(1 << 16).contains("\r\n\r\n"))
                     return;
                 s->setProperty("repondu", true);
-                recues << s->readAll();
+                const QByteArray requete = s->readAll();
+                recues << requete;
+                // Chaîne de redirections : « /r3 » renvoie vers « /r2 »... ; « /r0 » prend la liste.
+                const QByteArray chemin = requete.split(' ').value(1);
+                if (chemin.startsWith("/r") && chemin.mid(2).toInt() > 0) {
+                    s->write("HTTP/1.1 302 Found\r\nLocation: /r" + QByteArray::number(chemin.mid(2).toInt() - 1) +
+                             "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+                    s->disconnectFromHost();
+                    return;
+                }
                 const Envoi e = envois_.at(qMin<qsizetype>(requetes, envois_.size() - 1));
                 ++requetes;
                 if (e.fin == Muet)

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Serveur HTTP des essais, sur 127.0.0.1 (port choisi par le système), jamais ailleurs.
-// Chaque requête reçoit la réponse suivante de la liste (la dernière se répète).
+// Chaque requête reçoit la réponse suivante de la liste (la dernière se répète), sauf le chemin
+// « /rN » (N > 0), redirigé vers « /r(N-1) ».
 
 #include <QByteArray>
 #include <QList>

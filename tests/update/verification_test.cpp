@@ -230,12 +230,13 @@ INSTANTIATE_TEST_SUITE_P(
                0,
                Serveur,
                "1S2002\t3\r\n2S2001\t4.1\r\n1S2001\t4.25\r\n\r\n"},
-        CasMaj{"morceau_de_taille_malformee",
-               "2S2001",
-               janvier2002,
-               {{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n16\r\n1S2002\t3\r\n2S2001\t4.1\r\n\r\nzz\r\n"}},
-               false,
-               1},
+        CasMaj{
+            "morceau_de_taille_malformee",
+            "2S2001",
+            janvier2002,
+            {{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n16\r\n1S2002\t3\r\n2S2001\t4.1\r\n\r\nzz\r\n\r\n"}},
+            false,
+            1},
         CasMaj{"coupure_entre_morceaux",
                "2S2001",
                janvier2002,
@@ -314,8 +315,8 @@ TEST(Acceptation, StatutTailleEtChargement)
     }
 }
 
-// Requête envoyée : GET, agent « Mozilla », sans cache.
-TEST(Requete, EnTetes)
+// Requête envoyée : GET, agent « Mozilla », sans cache ; 5 redirections suivies, la 6e refusée.
+TEST(Requete, EnTetesEtRedirections)
 {
     ServeurEssai serveur({ok});
     EXPECT_TRUE(maj::telecharge(serveur.adresse()).complete);
@@ -325,6 +326,13 @@ TEST(Requete, EnTetes)
     for (const char *entete :
          {"\r\nUser-Agent: Mozilla\r\n", "\r\nCache-Control: no-cache\r\n", "\r\nPragma: no-cache\r\n"})
         EXPECT_TRUE(requete.contains(entete)) << entete;
+
+    ServeurEssai cinq({ok}), six({ok});
+    EXPECT_EQ(maj::telecharge(cinq.adresse(QStringLiteral("/r5"))).corps,
+              ok.octets.mid(ok.octets.indexOf("\r\n\r\n") + 4));
+    EXPECT_FALSE(maj::telecharge(six.adresse(QStringLiteral("/r6"))).complete);
+    for (const QByteArray &r : six.recues)
+        EXPECT_FALSE(r.startsWith("GET /r0 ")) << r.constData();
 }
 
 } // namespace
