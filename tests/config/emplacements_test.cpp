@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Fichier des taux et réglages : où ils sont trouvés, puis écrits (mises à jour manuelle et automatique, réglages).
+#include "config/dossiers.h"
 #include "config/ecriture.h"
 #include "config/emplacements.h"
 #include "config/parametres.h"
@@ -16,7 +17,9 @@
 
 #include <optional>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -153,5 +156,17 @@ INSTANTIATE_TEST_SUITE_P(
         Cas{"prefixe_utilisateur", {{Livre, s1}}, "", Copie, Copie, Copie, false, "p/share"},
         Cas{"installe_sans_fichier", {}, "", Copie, Copie, Aucun}),
     [](const auto &info) { return std::string(info.param.nom); });
+
+// Sans HOME (ou avec un HOME relatif), le dossier personnel de la base des comptes.
+TEST(Dossiers, PersonnelSansHome)
+{
+    const QByteArray home = qgetenv("HOME");
+    const QString attendu = QDir::cleanPath(QFile::decodeName(getpwuid(getuid())->pw_dir));
+    qunsetenv("HOME");
+    EXPECT_EQ(maj::dossierpersonnel(), attendu);
+    qputenv("HOME", "relatif");
+    EXPECT_EQ(maj::dossierpersonnel(), attendu);
+    qputenv("HOME", home);
+}
 
 } // namespace
