@@ -40,7 +40,12 @@ QString Semestre::cle() const
 
 QString Semestre::libelle() const
 {
-    return (numero == 1 ? QStringLiteral("1er semestre ") : QStringLiteral("2d semestre ")) + QString::number(annee);
+    return libellesemestre(numero == 1, QString::number(annee));
+}
+
+QString libellesemestre(bool premier, const QString &annee)
+{
+    return (premier ? QStringLiteral("1er semestre ") : QStringLiteral("2d semestre ")) + annee;
 }
 
 } // namespace taux

@@ -25,9 +25,12 @@ struct Semestre
     Semestre suivant() const;
     QDate premierjour() const; // invalide pour l'an 0
     QString cle() const;
-    QString libelle() const; // « 1er semestre 2024 », « 2d semestre 2024 »
+    QString libelle() const; // libellesemestre de ce semestre
 
     auto operator<=>(const Semestre &) const = default; // du plus ancien au plus récent
 };
+
+// Libellé d'un semestre : « 1er semestre 2024 », « 2d semestre 2024 » ; l'année telle qu'affichée.
+QString libellesemestre(bool premier, const QString &annee);
 
 } // namespace taux
