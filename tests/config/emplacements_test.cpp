@@ -93,8 +93,9 @@ TEST_P(Emplacement, TrouveEtEcrit)
     taux::TableTaux tete;
     tete.periodes[0] = QStringLiteral("1S2010");
     tete.nbtaux = 0;
-    EXPECT_FALSE(maj::verifiemaj({tete, QStringLiteral("http://127.0.0.1:1/"), false, e.ecriture},
-                                 {[] { return QDate(2010, 6, 30); }}));
+    maj::Dependances veille;
+    veille.aujourdhui = [] { return QDate(2010, 6, 30); };
+    EXPECT_FALSE(maj::verifiemaj({tete, QStringLiteral("http://127.0.0.1:1/"), false, e.ecriture}, veille));
     std::optional<LimiteFichiers> plein(std::in_place);
     EXPECT_FALSE(maj::remplacefichier(e.ecriture, "1S2030\t5\r\n"));
     plein.reset();

@@ -217,8 +217,9 @@ TEST(Automatique, TelechargeEtChargeAvantAffichage)
     ServeurEssai serveur({ServeurEssai::reponse(corps)});
     // Adresse enregistrée entre guillemets avec des blancs autour : téléchargée quand même.
     const QByteArray ini = "[FTP]\nADRESS=\" " + serveur.adresse().toUtf8() + " \"\nCHECKCONNECTION=0\nCHECKMAJ=1\n";
-    FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), ini,
-                   maj::Dependances{[] { return QDate(2011, 1, 1); }});
+    maj::Dependances janvier;
+    janvier.aujourdhui = [] { return QDate(2011, 1, 1); };
+    FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), ini, janvier);
     EXPECT_EQ(serveur.requetes, 1);
     EXPECT_EQ(e.maj->Inet, u' ' + serveur.adresse() + u' ');
     EXPECT_EQ(litfichier(e.fichier()), corps + "\r\n");
