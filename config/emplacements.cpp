@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "config/emplacements.h"
 
+#include "config/dossiers.h"
 #include "config/ecriture.h"
 #include "config/parametres.h"
 #include "rates/echeance.h"
@@ -11,7 +12,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace maj {
 
@@ -46,9 +46,8 @@ QDate echeancetete(const QString &chemin)
 QString fichierlivre(const QString &dossierprogramme, const QString &copie)
 {
     QStringList dossiers{dossierprogramme + QStringLiteral("/../share")};
-    const QString maison = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    for (const QString &d : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
-        if (d != maison)
+    for (const QString &d : donneessysteme())
+        if (d != donneesutilisateur())
             dossiers << d;
     for (const QString &d : dossiers) {
         const QString chemin = QDir::cleanPath(d + sousdossier + nomtaux);
@@ -69,8 +68,7 @@ Emplacements emplacements(const QString &lignecommande, const QString &dossierpr
         e.taux = e.ecriture = apart;
         e.parametres = cheminparametres(dossierprogramme);
     } else {
-        const QString copie =
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + sousdossier + nomtaux;
+        const QString copie = donneesutilisateur() + sousdossier + nomtaux;
         const QString livre = fichierlivre(dossierprogramme, copie);
         // Copie illisible : gardée, son rapport de fichier corrompu dit où elle est. Sans copie,
         // le fichier livré n'est lu qu'une fois, au chargement.
@@ -81,8 +79,7 @@ Emplacements emplacements(const QString &lignecommande, const QString &dossierpr
         }
         e.taux = prendcopie ? copie : livre;
         e.ecriture = copie;
-        e.parametres = cheminparametres(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                                        QStringLiteral("/brunelix"));
+        e.parametres = cheminparametres(reglagesutilisateur() + QStringLiteral("/brunelix"));
     }
     // Une ligne de commande vide n'est aucun dossier (rien n'est cherché à la racine).
     if (!lignecommande.isEmpty()) {
@@ -94,27 +91,36 @@ Emplacements emplacements(const QString &lignecommande, const QString &dossierpr
     return e;
 }
 
-QString fichiermanuel(const Emplacements &e)
+QString fichiermanuel(const Emplacements &e, const QString &enusage)
 {
-    if (QFileInfo::exists(e.ecriture))
+    if (memefichier(enusage, e.ecriture))
         return e.ecriture;
-    QFile source(e.taux);
+    // Copie plus ancienne que le fichier en usage : gardée sous un nom de sauvegarde. Autre
+    // chose qu'un fichier ordinaire (FIFO...) n'est ni lu ni remplacé.
+    const QFileInfo copie(e.ecriture);
+    if ((copie.exists() || copie.isSymLink()) && (!copie.isFile() || sauvegarde(e.ecriture).isEmpty()))
+        return enusage;
+    QFile source(enusage);
     if (!source.open(QIODevice::ReadOnly))
-        return e.taux;
+        return enusage;
     const QByteArray contenu = source.readAll();
     if (source.error() != QFileDevice::NoError)
-        return e.taux;
-    return ecritavecdossier(e.ecriture, [&] { return remplacefichier(e.ecriture, contenu); }) ? e.ecriture : e.taux;
+        return enusage;
+    return remplacefichier(e.ecriture, contenu) ? e.ecriture : enusage;
 }
 
-bool ecritavecdossier(const QString &fichier, const std::function<bool()> &ecriture)
+QString sauvegarde(const QString &fichier)
 {
-    const QString dossier = QFileInfo(fichier).absolutePath();
-    const bool cree = !QFileInfo::exists(dossier) && QDir().mkpath(dossier);
-    const bool ecrit = ecriture();
-    if (cree && !ecrit)
-        QDir().rmdir(dossier);
-    return ecrit;
+    const QFileInfo info(fichier);
+    const QString base = info.path() + u'/' + info.completeBaseName() + QStringLiteral("-ancien");
+    const QString extension = info.suffix().isEmpty() ? QString() : u'.' + info.suffix();
+    for (int n = 1; n < 1000; ++n) {
+        const QString nom = base + (n > 1 ? QString::number(n) : QString()) + extension;
+        if (QFileInfo::exists(nom) || QFileInfo(nom).isSymLink())
+            continue;
+        return QFile::copy(fichier, nom) ? nom : QString(); // copy() n'écrase jamais
+    }
+    return {};
 }
 
 } // namespace maj

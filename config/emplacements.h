@@ -11,8 +11,6 @@
 
 #include <QString>
 
-#include <functional>
-
 namespace maj {
 
 struct Emplacements
@@ -27,12 +25,14 @@ struct Emplacements
 // QCoreApplication::applicationDirPath().
 Emplacements emplacements(const QString &lignecommande, const QString &dossierprogramme);
 
-// Mise à jour manuelle : le fichier à ouvrir. Quand il n'y a pas encore de fichier à l'emplacement
-// d'écriture, le fichier lu y est d'abord copié ; si la copie échoue, le fichier lu.
-QString fichiermanuel(const Emplacements &e);
+// Mise à jour manuelle : le fichier à ouvrir, celui des taux en usage (enusage). Quand il n'est
+// pas l'emplacement d'écriture (pas encore de copie, ou copie plus ancienne que le fichier livré),
+// la copie existante est d'abord gardée sous un nom de sauvegarde (sauvegarde), puis le fichier
+// en usage est copié à l'emplacement d'écriture ; si l'une ou l'autre échoue, le fichier en usage.
+QString fichiermanuel(const Emplacements &e, const QString &enusage);
 
-// Lance l'écriture après avoir créé le dossier du fichier ; un dossier créé ici et resté vide
-// (rien d'écrit) est retiré. Rend le résultat de l'écriture.
-bool ecritavecdossier(const QString &fichier, const std::function<bool()> &ecriture);
+// Copie le fichier à côté de lui sous le premier nom libre parmi « BRUNELIX-ancien.TXT »,
+// « BRUNELIX-ancien2.TXT »..., sans jamais écraser ; rend ce nom, vide en cas d'échec.
+QString sauvegarde(const QString &fichier);
 
 } // namespace maj

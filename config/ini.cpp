@@ -54,7 +54,7 @@ std::pair<qsizetype, qsizetype> rogne(const QByteArray &c, qsizetype debut, qsiz
 struct Ligne
 {
     qsizetype debut; // premier octet
-    qsizetype fin;   // fin du texte, avant le LF ou le CR LF
+    qsizetype fin;   // fin du texte, avant le LF, le CR LF ou le CR
     qsizetype suite; // début de la ligne suivante
 };
 
@@ -63,11 +63,15 @@ QList<Ligne> lignes(const QByteArray &c)
     QList<Ligne> l;
     qsizetype debut = c.startsWith("\xEF\xBB\xBF") ? 3 : 0; // marque UTF-8 en tête de fichier
     while (debut < c.size()) {
-        const qsizetype lf = c.indexOf('\n', debut);
-        qsizetype fin = lf < 0 ? c.size() : lf;
-        if (lf >= 0 && fin > debut && c.at(fin - 1) == '\r')
-            --fin;
-        const qsizetype suite = lf < 0 ? c.size() : lf + 1;
+        // Fin de ligne : LF, CR LF ou CR seul.
+        qsizetype fin = debut;
+        while (fin < c.size() && c.at(fin) != '\n' && c.at(fin) != '\r')
+            ++fin;
+        qsizetype suite = fin;
+        if (suite < c.size() && c.at(suite) == '\r')
+            ++suite;
+        if (suite < c.size() && c.at(suite) == '\n')
+            ++suite;
         l.append({debut, fin, suite});
         debut = suite;
     }
@@ -77,8 +81,10 @@ QList<Ligne> lignes(const QByteArray &c)
 // Fin de ligne du fichier : celle de sa première ligne, CR LF s'il n'en a pas.
 QByteArray finligne(const QByteArray &c)
 {
-    const qsizetype lf = c.indexOf('\n');
-    return lf > 0 && c.at(lf - 1) == '\r' ? QByteArray("\r\n") : lf >= 0 ? QByteArray("\n") : QByteArray("\r\n");
+    const QList<Ligne> ls = lignes(c);
+    if (ls.isEmpty() || ls.first().suite == ls.first().fin)
+        return QByteArray("\r\n");
+    return c.mid(ls.first().fin, ls.first().suite - ls.first().fin);
 }
 
 bool memenom(QByteArrayView nom, const QByteArray &attendu)
@@ -183,7 +189,7 @@ QByteArray edite(QByteArray c, const QByteArray &section, const QList<std::pair<
             else // dernière ligne du fichier, sans fin de ligne
                 c.insert(l.fin, fin + ligne);
         } else {
-            if (!c.isEmpty() && !c.endsWith('\n'))
+            if (!c.isEmpty() && !c.endsWith('\n') && !c.endsWith('\r'))
                 c += fin;
             c += '[' + section + ']' + fin + ligne + fin;
         }

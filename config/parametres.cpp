@@ -2,10 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "config/parametres.h"
 
-#include "config/emplacements.h"
 #include "config/ini.h"
-
-#include <QFileInfo>
 
 namespace maj {
 
@@ -40,12 +37,9 @@ Parametres litparametres(const QString &chemin)
 void ecritparametres(const Parametres &p, const QString &chemin)
 {
     const auto drapeau = [](bool b) { return b ? QStringLiteral("1") : QStringLiteral("0"); };
-    ecritavecdossier(chemin, [&] {
-        ecrireini(section,
-                  {{cleadresse, p.adresse}, {cleconnexion, drapeau(p.checkconnection)}, {clemaj, drapeau(p.checkmaj)}},
-                  chemin);
-        return QFileInfo::exists(chemin);
-    });
+    ecrireini(section,
+              {{cleadresse, p.adresse}, {cleconnexion, drapeau(p.checkconnection)}, {clemaj, drapeau(p.checkmaj)}},
+              chemin);
 }
 
 } // namespace maj

@@ -3,8 +3,10 @@
 // Acceptation d'un téléchargement : statut et corps quelconques. Un corps n'est accepté que
 // si, suivi du CR LF et écrit comme fichier des taux, le vrai chargeur le lit et en tire
 // une liste des années, des clés « 1S2001 » du plus récent au plus ancien, une première
-// clé pas plus ancienne que celle en usage et un premier taux entre 0 et 100 exclus ;
-// et tout corps qui remplit ces conditions est accepté.
+// clé ni plus ancienne que celle en usage ni après le semestre qui suit aujourd'hui, un
+// premier taux entre 0 et 100 exclus, les suivants de 0 à moins de 100, les semestres en
+// usage tous présents et un dernier taux en usage changé suivi d'une fin de ligne ; et
+// tout corps qui remplit ces conditions est accepté.
 #include "fuzz/commun.h"
 #include "rates/periodes.h"
 #include "rates/tabletaux.h"
@@ -14,13 +16,16 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
 
 namespace {
 
-const QString cleenusage = QStringLiteral("2S2015");
+// Table en usage et date du jour (semestre suivant : 2S2016).
+const QByteArray enusage = "2S2015\t3\r\n1S2015\t3.5\r\n";
+const QDate aujourdhui(2016, 1, 1);
 
 // Clé « 1S2001 » en (année, semestre) ; (-1, 0) pour toute autre forme.
 std::pair<int, int> semestre(const QString &cle)
@@ -33,7 +38,7 @@ std::pair<int, int> semestre(const QString &cle)
 
 // Le corps tel que le programme l'écrirait, chargé comme il le serait au redémarrage,
 // puis les règles d'un fichier plus récent.
-bool sechargecommefichier(const QByteArray &corps)
+bool sechargecommefichier(const QByteArray &corps, const taux::TableTaux &usage)
 {
     static QTemporaryDir dossier;
     fuzz::exige(dossier.isValid(), "dossier temporaire créé");
@@ -53,7 +58,24 @@ bool sechargecommefichier(const QByteArray &corps)
         if (semestre(table.periodes[i]).first < 0 ||
             (i > 0 && semestre(table.periodes[i]) >= semestre(table.periodes[i - 1])))
             return false;
-    return semestre(table.periodes[0]) >= semestre(cleenusage) && table.taux[0] > 0 && table.taux[0] < 100;
+    if (semestre(table.periodes[0]) < semestre(usage.periodes[0]) || semestre(table.periodes[0]) > std::pair{2016, 2} ||
+        !(table.taux[0] > 0 && table.taux[0] < 100))
+        return false;
+    for (int i = 1; i <= table.nbtaux; ++i)
+        if (!(table.taux[i] >= 0 && table.taux[i] < 100))
+            return false;
+    const auto dernier = semestre(table.periodes[table.nbtaux]);
+    for (int j = 0; j <= usage.nbtaux; ++j) {
+        const auto periode =
+            std::find(table.periodes.cbegin(), table.periodes.cbegin() + table.nbtaux + 1, usage.periodes[j]);
+        const bool present = periode != table.periodes.cbegin() + table.nbtaux + 1;
+        if (!present && !(table.nbtaux == 100 && semestre(usage.periodes[j]) < dernier))
+            return false;
+        if (usage.periodes[j] == table.periodes[table.nbtaux] && usage.taux[j] != table.taux[table.nbtaux] &&
+            !corps.endsWith('\n') && !corps.endsWith('\r'))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -67,14 +89,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
     const int statut = donnees[0] < 0x80 ? 200 : (((donnees[0] & 0x7f) << 8) | donnees[1]) % 1000;
     const QByteArray corps(reinterpret_cast<const char *>(donnees + 2), static_cast<qsizetype>(taille - 2));
 
-    const bool accepte = maj::acceptecorps(statut, corps, cleenusage);
+    static taux::TableTaux usage;
+    if (usage.nbtaux < 0)
+        fuzz::exige(taux::lisentrees(usage, enusage) == taux::Chargement::Ok, "table en usage lue");
+    const bool accepte = maj::acceptecorps(statut, corps, usage, aujourdhui);
     const bool recevable = (statut == 200 || statut == 203) && !corps.isEmpty() &&
-                           corps.size() <= maj::taillemaxcorps && !corps.contains("Not Found");
+                           corps.size() <= maj::taillemaxcorps && !corps.contains("Not Found") && !corps.contains('\0');
     if (accepte)
-        fuzz::exige(recevable, "corps accepté : statut 200 ou 203, non vide, sans « Not Found »",
+        fuzz::exige(recevable, "corps accepté : statut 200 ou 203, non vide, sans « Not Found » ni NUL",
                     QString::number(statut));
     if (recevable || accepte)
-        fuzz::exige(accepte == sechargecommefichier(corps),
+        fuzz::exige(accepte == sechargecommefichier(corps, usage),
                     "accepté si et seulement si le fichier se charge et est plus récent",
                     QString::fromLatin1(corps.left(60)));
     return 0;

@@ -2,13 +2,15 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "output/copie.h"
 
+#include "rates/semestre.h"
+
 namespace sortie {
 
 QString textecopie(const EntreeCopie &e)
 {
     const QString fin = QStringLiteral("\r\n");
     QString s = QStringLiteral("Crédit gratuit :") + fin;
-    s += (e.premiersemestre ? QStringLiteral("1er semestre ") : QStringLiteral("2d semestre ")) + e.annee + fin;
+    s += taux::libellesemestre(e.premiersemestre, e.annee) + fin;
     s += QStringLiteral("Taux annuel : ") + e.tauxannuel + fin;
     s += QStringLiteral("Prix à crédit : ") + e.montant + fin;
     s += fin;

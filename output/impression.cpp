@@ -2,16 +2,13 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "output/impression.h"
 
+#include "rates/semestre.h"
+
 #include <vector>
 
 namespace sortie {
 
 namespace {
-
-QString semestre(const EntreeCopie &e)
-{
-    return e.premiersemestre ? QStringLiteral("1er semestre ") : QStringLiteral("2d semestre ");
-}
 
 // Bornes des colonnes mises à l'échelle de L ; la dernière vaut exactement L.
 // Sans largeur utilisable, les colonnes se partagent L à parts égales.
@@ -82,7 +79,7 @@ bool imprimer(Imprimante &imp, const EntreeImpression &e)
     imp.setTaille(11);
     const QString entete[] = {QStringLiteral("Crédit gratuit :"),
                               QString(),
-                              semestre(g) + g.annee,
+                              taux::libellesemestre(g.premiersemestre, g.annee),
                               QString(),
                               QStringLiteral("Taux annuel : ") + g.tauxannuel,
                               QString(),
@@ -99,7 +96,7 @@ bool imprimer(Imprimante &imp, const EntreeImpression &e)
 
 QString nompdf(const EntreeCopie &e)
 {
-    return QStringLiteral("Brunelix ") + semestre(e) + e.annee + QStringLiteral(".pdf");
+    return QStringLiteral("Brunelix ") + taux::libellesemestre(e.premiersemestre, e.annee) + QStringLiteral(".pdf");
 }
 
 } // namespace sortie

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "rates/echeance.h"
 
+#include "rates/semestre.h"
+
 namespace taux {
 
 QDate datezero()
@@ -11,18 +13,10 @@ QDate datezero()
 
 QDate echeance(const QString &cle)
 {
-    const QString texte = cle.mid(2, 4);
-    bool chiffres = texte.size() == 4;
-    for (const QChar c : texte)
-        chiffres = chiffres && c >= u'0' && c <= u'9';
-    if (cle.isEmpty() || !chiffres)
+    const auto s = Semestre::lit(cle);
+    if (!s)
         return datezero();
-    const int annee = texte.toInt();
-    QDate date;
-    if (cle.at(0) == u'1')
-        date = QDate(annee, 7, 1);
-    else if (cle.at(0) == u'2')
-        date = QDate(annee + 1, 1, 1);
+    const QDate date = s->suivant().premierjour();
     return date.isValid() ? date : datezero(); // l'an 0000 n'existe pas
 }
 

@@ -12,8 +12,7 @@ namespace taux {
 QDate datezero();
 
 // Échéance tirée d'une clé (« 1S2001 » : 1er juillet 2001 ; « 2S2001 » :
-// 1er janvier 2002). Premier caractère autre que 1 ou 2, ou année qui n'est pas
-// quatre chiffres : la date zéro.
+// 1er janvier 2002). Clé d'une autre forme que celle de Semestre::lit : la date zéro.
 QDate echeance(const QString &cle);
 
 } // namespace taux

@@ -14,9 +14,21 @@ ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this))
         while (QTcpSocket *s = serveur_->nextPendingConnection()) {
             connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
             connect(s, &QTcpSocket::readyRead, this, [this, s] {
-                if (!s->peek(1 << 16).contains("\r\n\r\n"))
+                // Une requête par connexion : ce qui arrive sur une connexion qui se ferme est ignoré
+                // (le client la renvoie sur une autre).
+                if (s->property("repondu").toBool() || !s->peek(1 << 16).contains("\r\n\r\n"))
                     return;
-                s->readAll();
+                s->setProperty("repondu", true);
+                const QByteArray requete = s->readAll();
+                recues << requete;
+                // Chaîne de redirections : « /r3 » renvoie vers « /r2 »... ; « /r0 » prend la liste.
+                const QByteArray chemin = requete.split(' ').value(1);
+                if (chemin.startsWith("/r") && chemin.mid(2).toInt() > 0) {
+                    s->write("HTTP/1.1 302 Found\r\nLocation: /r" + QByteArray::number(chemin.mid(2).toInt() - 1) +
+                             "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
+                    s->disconnectFromHost();
+                    return;
+                }
                 const Envoi e = envois_.at(qMin<qsizetype>(requetes, envois_.size() - 1));
                 ++requetes;
                 if (e.fin == Muet)
@@ -48,9 +60,9 @@ QString ServeurEssai::adresse(const QString &chemin) const
     return QStringLiteral("http://127.0.0.1:%1%2").arg(serveur_->serverPort()).arg(chemin);
 }
 
-ServeurEssai::Envoi ServeurEssai::reponse(const QByteArray &corps, int statut)
+ServeurEssai::Envoi ServeurEssai::reponse(const QByteArray &corps, int statut, const QByteArray &entetes)
 {
-    return {"HTTP/1.1 " + QByteArray::number(statut) + " X\r\nContent-Length: " + QByteArray::number(corps.size()) +
-                "\r\nConnection: close\r\n\r\n" + corps,
+    return {"HTTP/1.1 " + QByteArray::number(statut) + " X\r\n" + entetes +
+                "Content-Length: " + QByteArray::number(corps.size()) + "\r\nConnection: close\r\n\r\n" + corps,
             Ferme};
 }

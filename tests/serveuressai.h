@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Serveur HTTP des essais, sur 127.0.0.1 (port choisi par le système), jamais ailleurs.
-// Chaque requête reçoit la réponse suivante de la liste (la dernière se répète).
+// Chaque requête reçoit la réponse suivante de la liste (la dernière se répète), sauf le chemin
+// « /rN » (N > 0), redirigé vers « /r(N-1) ».
 
 #include <QByteArray>
 #include <QList>
@@ -27,9 +28,10 @@ class ServeurEssai : public QObject
 
     QString adresse(const QString &chemin = QStringLiteral("/BRUNELIX.TXT")) const;
     int requetes = 0;
+    QList<QByteArray> recues; // en-têtes de chaque requête reçue
 
-    // Réponse 200 (ou autre statut) portant ce corps.
-    static Envoi reponse(const QByteArray &corps, int statut = 200);
+    // Réponse 200 (ou autre statut, avec d'autres lignes d'en-tête) portant ce corps.
+    static Envoi reponse(const QByteArray &corps, int statut = 200, const QByteArray &entetes = {});
 
   private:
     QTcpServer *serveur_;

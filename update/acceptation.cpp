@@ -3,32 +3,64 @@
 #include "update/acceptation.h"
 
 #include "rates/periodes.h"
+#include "rates/semestre.h"
 #include "rates/tabletaux.h"
 
+#include <QHash>
+
+#include <algorithm>
+
+#include <vector>
+
 namespace maj {
+
+namespace {
+
+using taux::Semestre;
+
+// Taux des clés bien formées qui ne figurent qu'une fois dans la table en usage.
+QHash<QString, double> clesuniques(const taux::TableTaux &t)
+{
+    QHash<QString, int> nombre;
+    for (int i = 0; i <= t.nbtaux; ++i)
+        ++nombre[t.periodes[i]];
+    QHash<QString, double> uniques;
+    for (int i = 0; i <= t.nbtaux; ++i)
+        if (nombre.value(t.periodes[i]) == 1 && Semestre::lit(t.periodes[i]))
+            uniques.insert(t.periodes[i], t.taux[i]);
+    return uniques;
+}
+
+// Aucun semestre en usage perdu, aucun dernier taux coupé.
+bool gardelessemestres(const taux::TableTaux &essai, const QByteArray &corps, const taux::TableTaux &enusage)
+{
+    const QHash<QString, double> uniques = clesuniques(enusage);
+    const int dernier = essai.nbtaux;
+    const Semestre plusancien = *Semestre::lit(essai.periodes[dernier]);
+    const bool plein = dernier + 1 == taux::capacite;
+    for (auto it = uniques.cbegin(); it != uniques.cend(); ++it) {
+        if (plein && *Semestre::lit(it.key()) < plusancien)
+            continue;
+        if (std::find(essai.periodes.cbegin(), essai.periodes.cbegin() + dernier + 1, it.key()) ==
+            essai.periodes.cbegin() + dernier + 1)
+            return false;
+    }
+    const auto enusagedernier = uniques.constFind(essai.periodes[dernier]);
+    const bool finligne = corps.endsWith('\n') || corps.endsWith('\r');
+    return enusagedernier == uniques.cend() || *enusagedernier == essai.taux[dernier] || finligne;
+}
+
+} // namespace
 
 QByteArray contenufichier(const QByteArray &corps)
 {
     return corps + "\r\n";
 }
 
-std::optional<int> rangsemestre(const QString &cle)
-{
-    if (cle.size() != 6 || (cle.at(0) != u'1' && cle.at(0) != u'2') || cle.at(1) != u'S')
-        return std::nullopt;
-    int annee = 0;
-    for (const QChar c : cle.mid(2)) {
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        annee = annee * 10 + c.digitValue();
-    }
-    return annee * 2 + (cle.at(0) == u'2' ? 1 : 0);
-}
-
-bool acceptecorps(int statut, const QByteArray &corps, const QString &cleenusage)
+bool acceptecorps(int statut, const QByteArray &corps, const taux::TableTaux &enusage, const QDate &aujourdhui)
 {
     if ((statut != 200 && statut != 203) || corps.isEmpty() || corps.size() > taillemaxcorps ||
-        corps.contains("Not Found"))
+        corps.contains("Not Found") || corps.contains('\0'))
         return false;
     taux::TableTaux essai;
     if (taux::lisentrees(essai, contenufichier(corps)) != taux::Chargement::Ok || essai.nbtaux < 0)
@@ -37,18 +69,23 @@ bool acceptecorps(int statut, const QByteArray &corps, const QString &cleenusage
     if (!annees || annees->isEmpty())
         return false;
     // Clés bien formées, strictement du plus récent au plus ancien.
-    std::optional<int> precedent;
+    std::vector<Semestre> semestres;
     for (int i = 0; i <= essai.nbtaux; ++i) {
-        const auto rang = rangsemestre(essai.periodes[i]);
-        if (!rang || (precedent && *rang >= *precedent))
+        const auto s = Semestre::lit(essai.periodes[i]);
+        if (!s || (!semestres.empty() && !(*s < semestres.back())))
             return false;
-        precedent = rang;
+        semestres.push_back(*s);
     }
-    // Pas plus ancien que la table en usage (une clé en usage mal formée est plus ancienne).
-    const auto enusage = rangsemestre(cleenusage);
-    if (enusage && *rangsemestre(essai.periodes[0]) < *enusage)
+    // Ni plus ancien que la table en usage, ni au-delà du semestre qui suit aujourd'hui.
+    const auto tete = enusage.nbtaux >= 0 ? Semestre::lit(enusage.periodes[0]) : std::nullopt;
+    if ((tete && semestres.front() < *tete) || Semestre::de(aujourdhui).suivant() < semestres.front())
         return false;
-    return essai.taux[0] > 0 && essai.taux[0] < 100;
+    if (!(essai.taux[0] > 0 && essai.taux[0] < 100))
+        return false;
+    for (int i = 1; i <= essai.nbtaux; ++i)
+        if (!(essai.taux[i] >= 0 && essai.taux[i] < 100))
+            return false;
+    return gardelessemestres(essai, corps, enusage);
 }
 
 } // namespace maj

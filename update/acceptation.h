@@ -4,9 +4,11 @@
 // Acceptation d'un corps téléchargé comme nouveau fichier des taux.
 
 #include <QByteArray>
-#include <QString>
+#include <QDate>
 
-#include <optional>
+namespace taux {
+struct TableTaux;
+}
 
 namespace maj {
 
@@ -16,16 +18,18 @@ constexpr qint64 taillemaxcorps = 1024 * 1024;
 // Contenu écrit dans le fichier des taux : le corps tel que reçu, suivi d'un CR LF.
 QByteArray contenufichier(const QByteArray &corps);
 
-// Rang d'une clé « 1S2001 » / « 2S2001 » (semestre 1 ou 2, « S », année à quatre
-// chiffres), croissant avec le temps ; nullopt pour toute autre forme.
-std::optional<int> rangsemestre(const QString &cle);
-
 // Vrai seulement pour un statut 200 ou 203 et un corps non vide, d'au plus 1 Mio, sans
-// « Not Found » (casse comprise), qui, suivi du CR LF, se charge comme fichier des taux
-// et donne une liste des années non vide, dont les clés des entrées sont toutes bien
-// formées et strictement du plus récent au plus ancien, dont la première n'est pas plus
-// ancienne que la clé en usage (même semestre accepté ; clé en usage vide ou mal formée :
-// plus ancienne que tout), et dont le premier taux est > 0 et < 100.
-bool acceptecorps(int statut, const QByteArray &corps, const QString &cleenusage);
+// « Not Found » (casse comprise) ni octet NUL, qui, suivi du CR LF, se charge comme fichier
+// des taux et donne une liste des années non vide, et dont :
+//  - les clés sont toutes de la forme stricte (taux::Semestre), du plus récent au plus ancien ;
+//  - la première n'est ni plus ancienne que la clé de tête en usage (même semestre accepté ;
+//    clé en usage vide ou mal formée : plus ancienne que tout), ni postérieure au semestre
+//    qui suit celui d'aujourd'hui ;
+//  - le premier taux est > 0 et < 100, les suivants >= 0 et < 100 ;
+//  - toute clé bien formée et unique de la table en usage est présente (avec 101 entrées
+//    téléchargées, seules celles qui ne sont pas plus anciennes que la dernière) ;
+//  - quand la dernière entrée est une clé unique en usage avec un autre taux, le corps finit
+//    par une fin de ligne (un transfert coupé dans le dernier nombre n'en finit jamais).
+bool acceptecorps(int statut, const QByteArray &corps, const taux::TableTaux &enusage, const QDate &aujourdhui);
 
 } // namespace maj

@@ -47,7 +47,7 @@ QNetworkRequest requete(const QUrl &url)
 Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai)
 {
     Reponse r;
-    const QUrl url(adresse);
+    const QUrl url(adresse.trimmed()); // blancs autour d'une adresse enregistrée : sans effet
     if (!schemapermis(url))
         return r;
 
@@ -60,7 +60,9 @@ Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai)
     minuterie.start(delai);
     auto gestionnaire = std::make_unique<QNetworkAccessManager>();
     gestionnaire->setProxy(QNetworkProxy::NoProxy);
-    gestionnaire->setRedirectPolicy(QNetworkRequest::UserVerifiedRedirectPolicy);
+    // Suivies par Qt (jamais de https vers http) ; la politique « vérifiée par l'utilisateur » de
+    // Qt 6.4 renvoie une requête de plus à chaque redirection d'une chaîne et finit sans erreur.
+    gestionnaire->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
     const std::unique_ptr<QNetworkReply> garde(gestionnaire->get(requete(url)));
     QNetworkReply *reponse = garde.get();
 
@@ -72,10 +74,9 @@ Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai)
         reponse->abort();
         boucle.quit();
     });
+    int redirections = 0; // comptées ici aussi
     QObject::connect(reponse, &QNetworkReply::redirected, reponse, [&](const QUrl &vers) {
-        if (schemapermis(reponse->url().resolved(vers))) {
-            Q_EMIT reponse->redirectAllowed();
-        } else {
+        if (++redirections > redirectionsmax || !schemapermis(reponse->url().resolved(vers))) {
             refuse = true;
             reponse->abort();
         }

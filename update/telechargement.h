@@ -20,7 +20,7 @@ struct Reponse
 // Délai total d'un téléchargement (connexion et transfert).
 constexpr std::chrono::milliseconds delaitelechargement{10000};
 
-// GET de l'adresse, attendu dans une boucle locale (les événements des fenêtres
+// GET de l'adresse (sans les blancs autour), attendu dans une boucle locale (les événements des fenêtres
 // continuent) : agent « Mozilla », sans cache ni proxy ; http et https seulement,
 // au plus 5 redirections vers http(s). Délai dépassé, erreur en cours de route ou
 // corps de plus de 1 Mio : réponse incomplète, sans corps. L'échéance est dure : la

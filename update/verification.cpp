@@ -11,10 +11,11 @@ namespace maj {
 
 bool verifiemaj(const Demande &d, const Dependances &dep)
 {
-    if (d.cle.isEmpty())
+    const QString cle = d.table.nbtaux >= 0 ? d.table.periodes[0] : QString();
+    if (cle.isEmpty())
         return false;
     const QDate aujourdhui = dep.aujourdhui ? dep.aujourdhui() : QDate::currentDate();
-    if (!majdue(d.cle, aujourdhui))
+    if (!majdue(cle, aujourdhui))
         return false;
     bool feu = true;
     if (d.checkconnection)
@@ -30,7 +31,7 @@ bool verifiemaj(const Demande &d, const Dependances &dep)
     if (dep.attente)
         dep.attente(false);
 
-    if (!r.complete || !acceptecorps(r.statut, r.corps, d.cle))
+    if (!r.complete || !acceptecorps(r.statut, r.corps, d.table, aujourdhui))
         return false;
     return remplacefichier(d.fichiertaux, contenufichier(r.corps));
 }

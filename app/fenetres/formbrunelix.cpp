@@ -177,7 +177,7 @@ void FormBrunelix::active()
     etat_.detailvalide = false;
     const QDateTime date = taux::datefichier(etat_.table.fichiertaux);
     if (!date.isValid())
-        return rapportfatal(taux::Chargement::Introuvable, this);
+        return rapportfatal(taux::Chargement::Introuvable, etat_.table.fichiertaux, this);
     if (date != etat_.table.datefichiertaux)
         chargetaux();
 }
@@ -186,7 +186,7 @@ void FormBrunelix::chargetaux()
 {
     const taux::Chargement r = taux::chargetaux(etat_.table);
     if (r != taux::Chargement::Ok)
-        return rapportfatal(r, this);
+        return rapportfatal(r, etat_.table.fichiertaux, this);
     remplitannees();
 }
 
@@ -194,7 +194,7 @@ void FormBrunelix::remplitannees()
 {
     const auto annees = taux::listeannees(etat_.table);
     if (!annees || annees->isEmpty())
-        return rapportfatal(taux::Chargement::Corrompu, this);
+        return rapportfatal(taux::Chargement::Corrompu, etat_.table.fichiertaux, this);
     {
         const QSignalBlocker bloque(c_.listeannee);
         c_.listeannee->clear();

@@ -80,7 +80,7 @@ void Maj::manuelle()
 {
     QString fichier = etat_.table.fichiertaux;
     if (bureau::editeurtrouve()) {
-        fichier = maj::fichiermanuel(etat_.emplacements);
+        fichier = maj::fichiermanuel(etat_.emplacements, etat_.table.fichiertaux);
         if (bureau::editeur(bureau::chemincourt(fichier)))
             return fin::immediate();
     }

@@ -24,8 +24,8 @@ bool verifiemaj(EtatBrunelix &etat, Maj &dialogue)
             QGuiApplication::restoreOverrideCursor();
     };
     const QString cible = etat.emplacements.ecriture;
-    const maj::Demande d{table.periodes[0], dialogue.Inet, c.Checkconnection->isChecked(), cible};
-    if (!maj::ecritavecdossier(cible, [&] { return maj::verifiemaj(d, dep); }))
+    const maj::Demande d{table, dialogue.Inet, c.Checkconnection->isChecked(), cible};
+    if (!maj::verifiemaj(d, dep))
         return false;
     etat.table.fichiertaux = cible;
     return true;

@@ -7,6 +7,7 @@ struct EtatBrunelix;
 class Maj;
 
 // Quand CheckMaj est coché : vérifie l'échéance et télécharge (pointeur « occupé » pendant
-// le transfert, la fenêtre restant utilisable) vers l'emplacement d'écriture, dont le dossier est créé au besoin. Vrai
-// quand le fichier a été écrit : fichiertaux le nomme dès lors, l'appelant recharge la table.
+// le transfert, la fenêtre restant utilisable) vers l'emplacement d'écriture (dossier créé
+// seulement par une écriture qui a lieu). Vrai quand le fichier a été écrit : fichiertaux le
+// nomme dès lors, l'appelant recharge la table.
 bool verifiemaj(EtatBrunelix &etat, Maj &dialogue);

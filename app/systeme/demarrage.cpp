@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QFont>
 
+#include <csignal>
+
 static void initimages()
 {
     Q_INIT_RESOURCE(images);
@@ -13,6 +15,8 @@ static void initimages()
 void preparedemarrage()
 {
     initimages();
+    // Limite de taille des fichiers (ulimit -f) : une écriture ratée, pas la fin du programme.
+    std::signal(SIGXFSZ, SIG_IGN);
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QApplication::setFont(policefenetres());
 }

@@ -4,20 +4,22 @@
 
 #include "app/systeme/fin.h"
 
+#include <QDir>
 #include <QMessageBox>
 
-void rapportfatal(taux::Chargement cause, QWidget *parent)
+void rapportfatal(taux::Chargement cause, const QString &fichier, QWidget *parent)
 {
     if (fin::encours()) // aucune boucle ne fermerait la boîte
         return;
     const bool introuvable = cause == taux::Chargement::Introuvable;
+    QString texte = QStringLiteral("Fichier des taux de crédit gratuit introuvable. (Contrôler avant "
+                                   "réinstallation la présence du fichier BRUNELIX.TXT).");
+    if (!introuvable)
+        texte = QStringLiteral("Fichier des taux de crédit gratuit corrompu\n") + QDir::toNativeSeparators(fichier);
     QMessageBox boite(QMessageBox::Critical,
                       introuvable ? QStringLiteral("Installation incomplète, ou mauvais paramètres")
                                   : QStringLiteral("Réinstallation nécessaire"),
-                      introuvable ? QStringLiteral("Fichier des taux de crédit gratuit introuvable. (Contrôler avant "
-                                                   "réinstallation la présence du fichier BRUNELIX.TXT).")
-                                  : QStringLiteral("Fichier des taux de crédit gratuit corrompu"),
-                      QMessageBox::Ok, parent);
+                      texte, QMessageBox::Ok, parent);
     boite.exec();
     fin::immediate(1);
 }

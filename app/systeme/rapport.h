@@ -8,4 +8,5 @@
 
 class QWidget;
 
-void rapportfatal(taux::Chargement cause, QWidget *parent);
+// Le rapport de fichier corrompu nomme le fichier sur une seconde ligne de son texte.
+void rapportfatal(taux::Chargement cause, const QString &fichier, QWidget *parent);

@@ -24,8 +24,9 @@ namespace {
 const char *const introuvable = "\\[Installation incomplète, ou mauvais paramètres\\] \\[Fichier des taux de crédit "
                                 "gratuit introuvable. \\(Contrôler avant réinstallation la présence du fichier "
                                 "BRUNELIX.TXT\\).\\] \\[critique\\]";
-const char *const corrompu = "\\[Réinstallation nécessaire\\] \\[Fichier des taux de crédit gratuit corrompu\\] "
-                             "\\[critique\\]";
+// Le fichier nommé en seconde ligne.
+const char *const corrompu = "\\[Réinstallation nécessaire\\] \\[Fichier des taux de crédit gratuit corrompu\n"
+                             "/[^]]*/BRUNELIX\\.TXT\\] \\[critique\\]";
 
 // Dans un processus fils : la fenêtre, puis la boucle d'événements comme dans main (elle
 // ne démarre pas après un rapport fatal au chargement), où geste s'exécute avant la fin

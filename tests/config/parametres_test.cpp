@@ -80,6 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasLecture{"guillemets_retires", "[FTP]\nADRESS= \"\"x\" \"\n", "\"x\" ", true, false},
         CasLecture{"premiere_de_deux_cles", "[ftp]\nadress=a\nCHECKMAJ=1\nADRESS=b\nCHECKMAJ=0\n", "a", true, true},
         CasLecture{"octet_nul", QByteArray("[FTP]\nCHECKMAJ=1\n\0", 18), {}, true, false},
+        CasLecture{"fins_de_ligne_cr", "[FTP]\rADRESS=http://127.0.0.1/cr\rCHECKMAJ=1\r", "http://127.0.0.1/cr", true,
+                   true},
         CasLecture{"fifo", "", {}, true, false, true},
         CasLecture{"connexion_no", "[FTP]\nCHECKCONNECTION=no\n", {}, true, false},
         CasLecture{"connexion_00", "[FTP]\nCHECKCONNECTION=00\n", {}, true, false},

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
+#include "rates/echeance.h"
 #include "rates/periodes.h"
+#include "rates/semestre.h"
 #include "rates/tabletaux.h"
 
 #include "tests/affichage.h"
@@ -77,6 +79,43 @@ TEST(TauxPeriode, Recherche)
     auto courte = t;
     courte.nbtaux = 0;
     EXPECT_EQ(taux::tauxperiode(courte, 2010, 1), 0);
+}
+
+// Clé stricte : ordre, semestre suivant, échéance, libellé ; toute autre forme refusée.
+TEST(Semestre, LectureStricteEtEcheance)
+{
+    const struct
+    {
+        const char *cle;
+        bool lue;
+        QDate echeance;
+        const char *libelle = "";
+    } cas[] = {{"1S2001", true, QDate(2001, 7, 1), "1er semestre 2001"},
+               {"2S2001", true, QDate(2002, 1, 1), "2d semestre 2001"},
+               {"2S0999", true, QDate(1000, 1, 1), "2d semestre 999"},
+               {"1S0000", true, taux::datezero(), "1er semestre 0"},
+               {"3S2001", false, taux::datezero()},
+               {"1X2001", false, taux::datezero()},
+               {"1S20011", false, taux::datezero()},
+               {"1S201", false, taux::datezero()},
+               {"1s2001", false, taux::datezero()},
+               {"1S 201", false, taux::datezero()},
+               {"", false, taux::datezero()}};
+    for (const auto &c : cas) {
+        const auto s = taux::Semestre::lit(QString::fromUtf8(c.cle));
+        EXPECT_EQ(s.has_value(), c.lue) << c.cle;
+        EXPECT_EQ(taux::echeance(QString::fromUtf8(c.cle)), c.echeance) << c.cle;
+        if (s) {
+            EXPECT_EQ(s->libelle(), QString::fromUtf8(c.libelle));
+            EXPECT_EQ(s->cle(), QString::fromUtf8(c.cle));
+        }
+    }
+    const taux::Semestre premier{2001, 1}, second{2001, 2};
+    EXPECT_LT(premier, second);
+    EXPECT_LT(second, (taux::Semestre{2002, 1}));
+    EXPECT_EQ(second.suivant(), (taux::Semestre{2002, 1}));
+    EXPECT_EQ(taux::Semestre::de(QDate(2001, 6, 30)), premier);
+    EXPECT_EQ(taux::Semestre::de(QDate(2001, 7, 1)), second);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // Mise à jour automatique contre un serveur local : échéance, connexion, acceptation
 // du corps, remplacement entier ou fichier des taux intact à l'octet près.
 #include "update/acceptation.h"
+#include "update/telechargement.h"
 #include "update/verification.h"
 
 #include "tests/limitefichiers.h"
@@ -22,9 +23,17 @@ namespace {
 using Envoi = ServeurEssai::Envoi;
 
 const QByteArray ancien = "' ancien\r\n2S2001\t4.1\r\n1S2001\t4.2\r\n";
-const QByteArray neuf = "' neuf\r\n1S2030\t3.5\r\n2S2029\t3.6";
+const QByteArray neuf = "' neuf\r\n2S2001\t3.5\r\n1S2001\t4.2";
 
-enum Adresse { Serveur, Vide, Dossier, SousFichier, Ftp, Fichier, DisquePlein };
+// Table lue d'un contenu de fichier des taux.
+taux::TableTaux table(const QByteArray &contenu)
+{
+    taux::TableTaux t;
+    EXPECT_EQ(taux::lisentrees(t, contenu), taux::Chargement::Ok);
+    return t;
+}
+
+enum Adresse { Serveur, Vide, Dossier, SousFichier, Ftp, Fichier, DisquePlein, Blancs };
 
 struct CasMaj
 {
@@ -75,7 +84,12 @@ TEST_P(Verification, RemplaceOuGardeIntact)
     QString adresse = c.adresse == Vide ? QString() : serveur.adresse();
     if (c.adresse == Ftp || c.adresse == Fichier) // schémas refusés sans requête
         adresse.replace(QStringLiteral("http:"), c.adresse == Ftp ? QStringLiteral("ftp:") : QStringLiteral("file:"));
-    const maj::Demande demande{c.cle, adresse, c.checkconnection, fichier};
+    if (c.adresse == Blancs)
+        adresse = u' ' + adresse + QStringLiteral(" \t");
+    // Table en usage : celle de l'ancien fichier, la clé de tête remplacée par celle du cas.
+    taux::TableTaux enusage = table(ancien);
+    enusage.periodes[0] = c.cle;
+    const maj::Demande demande{enusage, adresse, c.checkconnection, fichier};
 
     std::optional<LimiteFichiers> plein;
     if (c.adresse == DisquePlein)
@@ -95,7 +109,7 @@ TEST_P(Verification, RemplaceOuGardeIntact)
     EXPECT_EQ(QDir(d.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // aucun fichier temporaire laissé
 }
 
-const QDate juillet2001(2001, 7, 1);
+const QDate juillet2001(2001, 7, 1), janvier2002(2002, 1, 1);
 const Envoi ok = ServeurEssai::reponse(neuf);
 
 QByteArray enorme()
@@ -110,8 +124,9 @@ INSTANTIATE_TEST_SUITE_P(
         CasMaj{"cle_1S2001_le_jour", "1S2001", juillet2001, {ok}, true, 1},
         CasMaj{"cle_2S2001_veille", "2S2001", QDate(2001, 12, 31), {ok}, false, 0},
         CasMaj{"cle_2S2001_le_jour", "2S2001", QDate(2002, 1, 1), {ok}, true, 1},
-        CasMaj{"cle_premier_autre", "3S2001", QDate(1950, 1, 1), {ok}, true, 1},
-        CasMaj{"cle_annee_illisible", "1Sabcd", QDate(1950, 1, 1), {ok}, true, 1},
+        CasMaj{"cle_premier_autre", "3S2001", juillet2001, {ok}, true, 1},
+        CasMaj{"cle_annee_illisible", "1Sabcd", juillet2001, {ok}, true, 1},
+        CasMaj{"cle_trop_longue", "1S20011", juillet2001, {ok}, true, 1},
         CasMaj{"cle_vide", "", juillet2001, {ok}, false, 0, true, true, 0},
         CasMaj{"connexion_testee", "1S2001", juillet2001, {ok}, true, 1, true, true, 1},
         CasMaj{"sans_connexion", "1S2001", juillet2001, {ok}, false, 0, true, false, 1},
@@ -119,20 +134,20 @@ INSTANTIATE_TEST_SUITE_P(
         CasMaj{"not_found_au_milieu",
                "1S2001",
                juillet2001,
-               {ServeurEssai::reponse("1S2030\t3.5\r\n' Not Found\r\n")},
+               {ServeurEssai::reponse(neuf + "\r\n' Not Found\r\n")},
                false,
                1},
         CasMaj{"not_found_minuscules",
                "1S2001",
                juillet2001,
-               {ServeurEssai::reponse("1S2030\t3.5\r\n' not found")},
+               {ServeurEssai::reponse(neuf + "\r\n' not found")},
                true,
                1,
                false,
                true,
                0,
                Serveur,
-               "1S2030\t3.5\r\n' not found\r\n"},
+               neuf + "\r\n' not found\r\n"},
         CasMaj{"corps_fini_par_crlf",
                "1S2001",
                juillet2001,
@@ -156,7 +171,7 @@ INSTANTIATE_TEST_SUITE_P(
         CasMaj{"page_500", "1S2001", juillet2001, {ServeurEssai::reponse(neuf, 500)}, false, 1},
         CasMaj{
             "pas_un_fichier_des_taux", "1S2001", juillet2001, {ServeurEssai::reponse("<html>erreur</html>")}, false, 1},
-        CasMaj{"guillemet_non_ferme", "1S2001", juillet2001, {ServeurEssai::reponse("\"1S2030\t3.5\r\n")}, false, 1},
+        CasMaj{"guillemet_non_ferme", "1S2001", juillet2001, {ServeurEssai::reponse("\"2S2001\t3.5\r\n")}, false, 1},
         CasMaj{"coupure_en_plein_corps",
                "1S2001",
                juillet2001,
@@ -179,30 +194,50 @@ INSTANTIATE_TEST_SUITE_P(
         CasMaj{"plus_ancien_d_abord",
                "1S2001",
                juillet2001,
-               {ServeurEssai::reponse("2S2029\t3.6\r\n1S2030\t3.5")},
+               {ServeurEssai::reponse("1S2001\t4.2\r\n2S2001\t3.5")},
                false,
                1},
-        CasMaj{"premiere_cle_vide", "1S2001", juillet2001, {ServeurEssai::reponse("\t3.5\r\n2S2029\t3.6")}, false, 1},
+        CasMaj{"premiere_cle_vide", "1S2001", juillet2001, {ServeurEssai::reponse("\t3.5\r\n1S2001\t4.2")}, false, 1},
         CasMaj{
-            "taux_illisibles", "1S2001", juillet2001, {ServeurEssai::reponse("1S2030\tabc\r\n2S2029\txyz")}, false, 1},
-        CasMaj{"partiel_206_corps_coupe", "1S2001", juillet2001, {ServeurEssai::reponse("1S2030\t3.", 206)}, false, 1},
+            "taux_illisibles", "1S2001", juillet2001, {ServeurEssai::reponse("2S2001\tabc\r\n1S2001\txyz")}, false, 1},
+        CasMaj{"partiel_206_corps_coupe", "1S2001", juillet2001, {ServeurEssai::reponse("2S2001\t3.", 206)}, false, 1},
         CasMaj{"taux_le_plus_recent_0",
                "1S2001",
                juillet2001,
-               {ServeurEssai::reponse("1S2030\t0\r\n2S2029\t3.6")},
+               {ServeurEssai::reponse("2S2001\t0\r\n1S2001\t4.2")},
                false,
-               1}),
+               1},
+        CasMaj{
+            "morceau_de_taille_malformee",
+            "2S2001",
+            janvier2002,
+            {{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n16\r\n1S2002\t3\r\n2S2001\t4.1\r\n\r\nzz\r\n\r\n"}},
+            false,
+            1},
+        CasMaj{"coupure_entre_morceaux",
+               "2S2001",
+               janvier2002,
+               {{"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n16\r\n1S2002\t3\r\n2S2001\t4.1\r\n\r\n",
+                 ServeurEssai::Coupe}},
+               false,
+               1},
+        CasMaj{"adresse_entouree_de_blancs", "1S2001", juillet2001, {ok}, true, 1, false, true, 0, Blancs}),
     [](const auto &info) { return std::string(info.param.nom); });
 
-// Acceptation d'un corps, telle que les cibles de fuzzing l'appellent.
+// Acceptation d'un corps, telle que les cibles de fuzzing l'appellent : en usage « 1S2001 4.2 »
+// (sauf mention), le 1er juillet 2001.
 TEST(Acceptation, StatutTailleEtChargement)
 {
+    QByteArray cent; // 101 entrées, de 2S2001 à 2S1951
+    for (int annee = 2001; annee > 1950; --annee)
+        cent += "2S" + QByteArray::number(annee) + "\t3\r\n" +
+                (annee > 1951 ? "1S" + QByteArray::number(annee) + "\t3\r\n" : "");
     const struct
     {
         int statut;
         QByteArray corps;
         bool accepte;
-        QString cle = QStringLiteral("1S2001"); // clé en usage
+        QByteArray enusage = "1S2001\t4.2";
     } cas[] = {{200, neuf, true},
                {204, neuf, false},
                {199, neuf, false},
@@ -214,17 +249,61 @@ TEST(Acceptation, StatutTailleEtChargement)
                {200, neuf + QByteArray(maj::taillemaxcorps - neuf.size() + 1, '\''), false},
                {203, neuf, true},
                {206, neuf, false},
-               {200, neuf, false, "2S2030"},
-               {200, neuf, true, "1S2030"},
+               {200, neuf, false, "1S2002\t3"},
+               {200, neuf, true, "2S2001\t3"},
                {200, neuf, true, ""},
-               {200, "1S2030\t99.99", true},
-               {200, "1S2030\t100", false},
-               {200, "1s2030\t3", false},
-               {200, "1S230\t3", false},
-               {200, "1S2030\t3\r\n1S2030\t3", false}};
-    for (const auto &c : cas)
-        EXPECT_EQ(maj::acceptecorps(c.statut, c.corps, c.cle), c.accepte)
-            << c.statut << " " << c.corps.left(40).constData() << " " << c.cle.toStdString();
+               {200, "2S2001\t99.99\r\n1S2001\t4.2", true},
+               {200, "2S2001\t100\r\n1S2001\t4.2", false},
+               {200, "1s2002\t3\r\n1S2001\t4.2", false},
+               {200, "1S202\t3\r\n1S2001\t4.2", false},
+               {200, "1S2001\t3\r\n1S2001\t4.2", false},
+               // Semestre suivant celui d'aujourd'hui au plus.
+               {200, "1S2002\t3\r\n1S2001\t4.2", true},
+               {200, "2S2002\t3\r\n1S2001\t4.2", false},
+               {200, "1S2099\t3\r\n1S2001\t4.2", false},
+               // Taux suivants de 0 à moins de 100, octet NUL.
+               {200, "2S2001\t3\r\n1S2001\t0", false},
+               {200, "2S2001\t3\r\n1S2001\t0", true, ""},
+               {200, "2S2001\t3\r\n1S2001\t-1", false, ""},
+               {200, "2S2001\t3\r\n1S2001\t100", false, ""},
+               {200, neuf + '\0', false},
+               // Semestres en usage : tous présents ; dernier taux changé seulement avec une fin de ligne.
+               {200, "2S2001\t3", false},
+               {200, "2S2001\t3\r\n1S2001\t4", false},
+               {200, "2S2001\t3\r\n1S2001\t4\r\n", true},
+               {200, "2S2001\t3\r\n1S2001\t4\r\n' fin", false},
+               {200, "2S2001\t3\r\n1S2001\t4.2\r\n2S2000\t5", true},
+               {200, "2S2001\t3\r\n1S2001\t4.2", false, "1S2001\t4.2\r\n2S2000\t4.3"},
+               {200, "2S2001\t3\r\n2S2000\t4.3", true, "2S2000\t4.3\r\n1S2001x\t4"},
+               {200, "2S2001\t3\r\n2S2000\t4", true, "2S2000\t4.3\r\n2S2000\t4.3"},
+               {200, cent, true, "1S2001\t3\r\n2S1950\t3"},
+               {200, cent.left(cent.size() - 10), false, "1S2001\t3\r\n2S1950\t3"}};
+    for (const auto &c : cas) {
+        taux::TableTaux enusage;
+        ASSERT_EQ(taux::lisentrees(enusage, c.enusage), taux::Chargement::Ok);
+        EXPECT_EQ(maj::acceptecorps(c.statut, c.corps, enusage, juillet2001), c.accepte)
+            << c.statut << " " << c.corps.left(40).constData() << " " << c.enusage.constData();
+    }
+}
+
+// Requête envoyée : GET, agent « Mozilla », sans cache ; 5 redirections suivies, la 6e refusée.
+TEST(Requete, EnTetesEtRedirections)
+{
+    ServeurEssai serveur({ok});
+    EXPECT_TRUE(maj::telecharge(serveur.adresse()).complete);
+    ASSERT_EQ(serveur.recues.size(), 1);
+    const QByteArray &requete = serveur.recues.first();
+    EXPECT_TRUE(requete.startsWith("GET /BRUNELIX.TXT HTTP/1.1\r\n")) << requete.constData();
+    for (const char *entete :
+         {"\r\nUser-Agent: Mozilla\r\n", "\r\nCache-Control: no-cache\r\n", "\r\nPragma: no-cache\r\n"})
+        EXPECT_TRUE(requete.contains(entete)) << entete;
+
+    ServeurEssai cinq({ok}), six({ok});
+    EXPECT_EQ(maj::telecharge(cinq.adresse(QStringLiteral("/r5"))).corps,
+              ok.octets.mid(ok.octets.indexOf("\r\n\r\n") + 4));
+    EXPECT_FALSE(maj::telecharge(six.adresse(QStringLiteral("/r6"))).complete);
+    for (const QByteArray &r : six.recues)
+        EXPECT_FALSE(r.startsWith("GET /r0 ")) << r.constData();
 }
 
 } // namespace

@@ -232,8 +232,10 @@ TEST(Manuelle, SansEditeurMessageEtDialogueOuvert)
 TEST(Automatique, FenetreMontreeAvantLeTelechargement)
 {
     SansModale sans;
-    ServeurEssai serveur({ServeurEssai::reponse("1S2030\t5.5\r\n2S2029\t5.25")});
-    const QByteArray ini = "[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\nCHECKCONNECTION=0\nCHECKMAJ=1\n";
+    const QByteArray corps = "1S2011\t5.5\r\n" + tauxessai.mid(tauxessai.indexOf('\n') + 1).chopped(2);
+    ServeurEssai serveur({ServeurEssai::reponse(corps)});
+    // Adresse enregistrée entre guillemets avec des blancs autour : téléchargée quand même.
+    const QByteArray ini = "[FTP]\nADRESS=\" " + serveur.adresse().toUtf8() + " \"\nCHECKCONNECTION=0\nCHECKMAJ=1\n";
     bool visible = false;
     const auto aujourdhui = [&visible] {
         for (QWidget *w : QApplication::topLevelWidgets())
@@ -246,10 +248,10 @@ TEST(Automatique, FenetreMontreeAvantLeTelechargement)
     FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), ini, dep);
     EXPECT_TRUE(visible);
     EXPECT_EQ(serveur.requetes, 1);
-    EXPECT_EQ(e.maj->Inet, serveur.adresse());
-    EXPECT_EQ(litfichier(e.fichier()), "1S2030\t5.5\r\n2S2029\t5.25\r\n");
-    EXPECT_EQ(e.c().listeannee->count(), 2);
-    EXPECT_EQ(e.c().listeannee->currentText(), QStringLiteral("2030"));
+    EXPECT_EQ(e.maj->Inet, u' ' + serveur.adresse() + u' ');
+    EXPECT_EQ(litfichier(e.fichier()), corps + "\r\n");
+    EXPECT_EQ(e.c().listeannee->count(), 4);
+    EXPECT_EQ(e.c().listeannee->currentText(), QStringLiteral("2011"));
     EXPECT_EQ(e.etat.table.datefichiertaux, taux::datefichier(e.fichier()));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 

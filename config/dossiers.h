@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
+#pragma once
+// Dossiers XDG de l'utilisateur et du système. Une valeur relative d'une variable XDG est
+// ignorée, comme le veulent les règles XDG (QStandardPaths de Qt 6.4 la rend telle quelle).
+
+#include <QStringList>
+
+namespace maj {
+
+// $HOME quand il est absolu, sinon le dossier de l'utilisateur dans la base des mots de passe.
+QString dossierpersonnel();
+
+// $XDG_DATA_HOME quand il est absolu, sinon ~/.local/share.
+QString donneesutilisateur();
+
+// $XDG_CONFIG_HOME quand il est absolu, sinon ~/.config.
+QString reglagesutilisateur();
+
+// Entrées absolues de $XDG_DATA_DIRS ; aucune : /usr/local/share puis /usr/share.
+QStringList donneessysteme();
+
+} // namespace maj
