@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "calc/detail.h"
 
+#include "calc/remise.h"
 #include "calc/textes.h"
 #include "calc/valeur.h"
 
@@ -41,6 +42,7 @@ Detail calculedetail(double taux, qint16 nbmois, const QString &montant, const Q
     if (!std::isfinite(prix))
         return d;
     d.v[13] = textecellule(prix, regional);
+    d.remise = ligneremise(*lu, *d.v[13], regional);
     d.complet = true;
     return d;
 }

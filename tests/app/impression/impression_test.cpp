@@ -79,7 +79,7 @@ TEST(Impression, SansImprimante)
     };
     const QString pdf = f.dossier.filePath("tableau.pdf"), absurde = f.dossier.filePath("absent/tableau.pdf");
     const QString sans = "Pas d'imprimante par défaut. Modifiez votre configuration avant de relancer l'impression.";
-    const QString nom = "Brunelix 1er semestre 2010.pdf";
+    const QString nom = "Brunelix 1er semestre 2010 100.pdf";
     for (const Cas &c : {Cas{"OK seul", {}, {sans}, {}}, Cas{"en PDF, par Ctrl+P", pdf, {sans, nom}, {"tableau.pdf"}},
                          Cas{"dossier absent",
                              absurde,
