@@ -58,6 +58,7 @@ TEST(Detail, CelluleLigne1Colonne1)
         EXPECT_GE(v->font().pointSizeF(), 7.75) << v->objectName().toStdString();
     }
     EXPECT_TRUE(e.c().v[13]->font().bold());
+    EXPECT_EQ(e.c().remise->text(), QStringLiteral("Remise = 100,00 − 99,42 = 0,58"));
 }
 
 TEST(Detail, CelluleLigne34Colonne3)
@@ -83,13 +84,14 @@ TEST(Detail, MontantIllisibleNOuvrePasLeDetail)
     FenetreEssai e;
     e.doubleclic(1, 1);
     ASSERT_EQ(e.c().onglets->currentIndex(), 2);
-    const QString ancien = e.c().v[13]->text();
+    const QString ancien = e.c().v[13]->text(), remise = e.c().remise->text();
     QTest::keyClicks(e.c().montant, QStringLiteral("x")); // « 100X »
     e.doubleclic(2, 1);
     EXPECT_EQ(e.c().onglets->currentIndex(), 0);
     EXPECT_EQ(e.c().v[1]->text(), QStringLiteral("4"));
     EXPECT_EQ(e.c().v[10]->text(), QStringLiteral("100X"));
     EXPECT_EQ(e.c().v[13]->text(), ancien);
+    EXPECT_EQ(e.c().remise->text(), remise); // reste avec son prix
     EXPECT_FALSE(QToolTip::text().isEmpty());
 }
 
