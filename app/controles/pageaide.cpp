@@ -67,6 +67,11 @@ void PageAide::dispose()
     const QWidget *pile = page_->parentWidget();
     const QPoint origine = pile->mapTo(onglets_, QPoint(0, 0));
     const QSize taille = pile->size();
+    // Rien à refaire avant l'affichage, ni pour la même place.
+    if (!pile->isVisible() || (origine == origine_ && taille == taille_))
+        return;
+    origine_ = origine;
+    taille_ = taille;
     zone_->setGeometry(QRect(QPoint(0, 0), taille));
     int largeur = taille.width();
     int bas = place(origine, largeur);

@@ -8,12 +8,13 @@
 #include "app/disposition/disposition.h"
 
 #include <QObject>
+#include <QPoint>
+#include <QSize>
 
 #include <span>
 #include <vector>
 
 class QLabel;
-class QPoint;
 class QScrollArea;
 class QTabWidget;
 
@@ -35,4 +36,6 @@ class PageAide : public QObject
     QWidget *contenu_;
     std::span<const disposition::Etiquette> textes_;
     std::vector<QLabel *> etiquettes_;
+    QPoint origine_;
+    QSize taille_;
 };
