@@ -117,7 +117,6 @@ TEST(Impression, TextesEtPolices)
     EXPECT_EQ(textes, attendus);
     EXPECT_EQ(imp.police(), QStringLiteral("Courier New")); // police et taille rendues
     EXPECT_EQ(imp.taille(), 10);
-    EXPECT_EQ(imp.documents, 1);
 }
 
 // Le pied suit le tableau sur sa dernière feuille, ou passe seul en haut de la suivante.
@@ -144,7 +143,6 @@ TEST(Impression, PiedDePage)
         const Trace &t = imp.feuilles[c.feuille].back();
         EXPECT_EQ(t.contenu, QStringLiteral("pied"));
         EXPECT_DOUBLE_EQ(t.y1, c.y);
-        EXPECT_EQ(imp.documents, 1);
     }
     EXPECT_EQ(sortie::lignepied(QDateTime(QDate(2026, 1, 5), QTime(9, 7)), QStringLiteral("1.2.3")),
               QStringLiteral("Imprimé le 05/01/2026 à 09:07 par Brunelix 1.2.3"));
