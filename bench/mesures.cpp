@@ -59,8 +59,9 @@ void construittableau14(benchmark::State &etat)
 }
 BENCHMARK(construittableau14)->Unit(benchmark::kMicrosecond);
 
-// recalcule complet, écriture de la grille comprise, sur 14 colonnes.
-void recalcule14(benchmark::State &etat)
+// recalcule complet, écriture de la grille comprise, sur 14 colonnes ; fenêtre de cette taille
+// (vide : taille de conception).
+void recalcule(benchmark::State &etat, QSize taille)
 {
     Dossier d;
     EtatBrunelix e;
@@ -69,6 +70,8 @@ void recalcule14(benchmark::State &etat)
     FormBrunelix f(e, *maj);
     f.charge();
     f.affiche();
+    if (!taille.isEmpty())
+        f.resize(taille);
     int i = 0;
     for (auto _ : etat) {
         // Montants alternés : chaque passe réécrit toutes les cellules.
@@ -78,7 +81,19 @@ void recalcule14(benchmark::State &etat)
         f.recalcule();
     }
 }
+
+void recalcule14(benchmark::State &etat)
+{
+    recalcule(etat, {});
+}
 BENCHMARK(recalcule14)->Unit(benchmark::kMicrosecond);
+
+// La même reconstruction, fenêtre agrandie à 1280 × 800 : tout le tableau visible.
+void recalcule14agrandie(benchmark::State &etat)
+{
+    recalcule(etat, QSize(1280, 800));
+}
+BENCHMARK(recalcule14agrandie)->Unit(benchmark::kMicrosecond);
 
 // Démarrage : fenêtre construite, taux chargés, tableau calculé, fenêtre peinte.
 void demarrage(benchmark::State &etat)

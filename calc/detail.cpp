@@ -3,6 +3,7 @@
 #include "calc/detail.h"
 
 #include "calc/montant.h"
+#include "calc/remise.h"
 #include "calc/textes.h"
 #include "calc/valeur.h"
 
@@ -50,6 +51,7 @@ Detail calculedetail(double taux, qint16 nbmois, const QString &montant, const Q
         d.refus = Refus::depassement;
         return d;
     }
+    d.remise = ligneremise(*lu.valeur, *d.v[13], regional);
     d.complet = true;
     return d;
 }

@@ -4,11 +4,15 @@
 
 #include "rates/semestre.h"
 
+#include <QDateTime>
+
 #include <vector>
 
 namespace sortie {
 
 namespace {
+
+constexpr qsizetype longueurmontant = 40; // dans le nom du PDF
 
 // Bornes des colonnes mises à l'échelle de L ; la dernière vaut exactement L.
 // Sans largeur utilisable, les colonnes se partagent L à parts égales.
@@ -28,14 +32,14 @@ std::vector<double> bornes(const EntreeImpression &e, double L)
     return x;
 }
 
-} // namespace
-
-void imprimertableau(Imprimante &imp, const EntreeImpression &e)
+// Tableau réglé à la position courante ; la dernière feuille reste ouverte, ses filets
+// verticaux tracés, la position sous son dernier filet. Faux quand rien n'est tracé.
+bool tracetableau(Imprimante &imp, const EntreeImpression &e)
 {
     const EntreeCopie &g = e.copie;
     const int C = g.colonnes;
     if (C < 1)
-        return;
+        return false;
     const double W = imp.largeur();
     const double H = imp.hauteur();
     const double L = 0.9 * W;
@@ -47,18 +51,19 @@ void imprimertableau(Imprimante &imp, const EntreeImpression &e)
     double y = imp.y();
     double y0 = y;
 
-    auto fermefeuille = [&] {
+    auto filetsverticaux = [&] {
         for (int c = 0; c <= C; ++c)
             imp.ligne(x[c], y0, x[c], y);
-        y = 0;
-        y0 = 0;
-        imp.finfeuille();
     };
 
     for (int r = 0; r < g.lignes; ++r) {
         // Une ligne passe à la feuille suivante quand son filet du bas sortirait de la zone imprimable.
-        if (y + h + 2 * p > H)
-            fermefeuille();
+        if (y + h + 2 * p > H) {
+            filetsverticaux();
+            y = 0;
+            y0 = 0;
+            imp.finfeuille();
+        }
         imp.ligne(0, y, L, y);
         for (int c = 0; c < C; ++c) {
             const qsizetype i = static_cast<qsizetype>(r) * C + c;
@@ -68,7 +73,40 @@ void imprimertableau(Imprimante &imp, const EntreeImpression &e)
         y = y + h + 2 * p;
         imp.ligne(0, y, L, y);
     }
-    fermefeuille();
+    filetsverticaux();
+    imp.setPosition(0, y);
+    return true;
+}
+
+// Pied sous le tableau, une ligne blanche plus bas, ou en haut de la feuille suivante.
+void imprimepied(Imprimante &imp, const QString &pied)
+{
+    const double h = imp.hauteurtexte(pied);
+    double y = imp.y() + h;
+    if (y + h > imp.hauteur()) {
+        imp.finfeuille();
+        y = 0;
+    }
+    imp.setPosition(0, y);
+    imp.texte(pied, true);
+}
+
+// Nom de fichier sans « / » ni caractère de contrôle ; il commence par « Brunelix »,
+// jamais par un « . ».
+QString nomsur(QString nom)
+{
+    for (QChar &c : nom)
+        if (c == u'/' || c.category() == QChar::Other_Control)
+            c = u'_';
+    return nom;
+}
+
+} // namespace
+
+void imprimertableau(Imprimante &imp, const EntreeImpression &e)
+{
+    if (tracetableau(imp, e))
+        imp.finfeuille();
 }
 
 bool imprimer(Imprimante &imp, const EntreeImpression &e)
@@ -77,26 +115,39 @@ bool imprimer(Imprimante &imp, const EntreeImpression &e)
     const QString police = imp.police();
     const double taille = imp.taille();
     imp.setTaille(11);
-    const QString entete[] = {QStringLiteral("Crédit gratuit :"),
-                              QString(),
-                              taux::libellesemestre(g.premiersemestre, g.annee),
-                              QString(),
-                              QStringLiteral("Taux annuel : ") + g.tauxannuel,
-                              QString(),
-                              QStringLiteral("Prix à crédit : ") + g.montant,
-                              QString()};
+    QStringList entete = {QStringLiteral("Crédit gratuit :"), QString(),
+                          taux::libellesemestre(g.premiersemestre, g.annee), QString(),
+                          QStringLiteral("Taux annuel : ") + g.tauxannuel};
+    entete += e.mention;
+    entete += {QString(), QStringLiteral("Prix à crédit : ") + g.montant, QString()};
     for (const QString &l : entete)
         imp.texte(l, true);
-    imprimertableau(imp, e);
+    const bool trace = tracetableau(imp, e);
+    if (!e.pied.isEmpty()) {
+        imp.setPolice(police); // la face de l'en-tête
+        imprimepied(imp, e.pied);
+    }
+    if (trace || !e.pied.isEmpty())
+        imp.finfeuille();
     imp.texte(QString(), true);
     imp.setPolice(police);
     imp.setTaille(taille);
     return imp.findocument();
 }
 
+QString lignepied(const QDateTime &quand, const QString &version)
+{
+    return QStringLiteral("Imprimé le ") + quand.toString(QStringLiteral("dd/MM/yyyy")) + QStringLiteral(" à ") +
+           quand.toString(QStringLiteral("HH:mm")) + QStringLiteral(" par Brunelix ") + version;
+}
+
 QString nompdf(const EntreeCopie &e)
 {
-    return QStringLiteral("Brunelix ") + taux::libellesemestre(e.premiersemestre, e.annee) + QStringLiteral(".pdf");
+    QString nom = QStringLiteral("Brunelix ") + taux::libellesemestre(e.premiersemestre, e.annee.trimmed());
+    const QString montant = e.montant.trimmed().left(longueurmontant);
+    if (!montant.isEmpty())
+        nom += u' ' + montant;
+    return nomsur(nom + QStringLiteral(".pdf"));
 }
 
 } // namespace sortie

@@ -8,6 +8,8 @@
 
 #include <QList>
 
+class QDateTime;
+
 namespace sortie {
 
 // Imprimante vue en twips, depuis le coin haut gauche de la zone imprimable,
@@ -42,16 +44,23 @@ struct EntreeImpression
 {
     EntreeCopie copie;   // en-tête et cellules, lus comme pour la copie
     QList<int> largeurs; // largeur de chaque colonne de la grille, twips
+    QStringList mention; // lignes sous celle du taux (taux non officiel…)
+    QString pied;        // dernière ligne, sous le tableau ; vide : aucune
 };
 
 // Tableau réglé à la position courante, sur 90 % de la largeur du papier, puis
 // fermeture de sa dernière feuille. Police Arial 11 points, non restaurée.
 void imprimertableau(Imprimante &imp, const EntreeImpression &e);
 
-// Commande « Imprimer » : en-tête, tableau, ligne vide, police rendue, fin du travail.
+// Commande « Imprimer » : en-tête, tableau, pied sur sa dernière feuille, ligne vide,
+// police rendue, fin du travail.
 bool imprimer(Imprimante &imp, const EntreeImpression &e);
 
-// Nom proposé pour l'enregistrement en PDF, d'après le semestre et l'année.
+// Pied de page : « Imprimé le 08/12/2026 à 19:40 par Brunelix 1.0.0 ».
+QString lignepied(const QDateTime &quand, const QString &version);
+
+// Nom proposé pour l'enregistrement en PDF : « Brunelix 1er semestre 2010 100.pdf » ;
+// « / » et caractères de contrôle remplacés par « _ », montant sans blancs autour et raccourci.
 QString nompdf(const EntreeCopie &e);
 
 } // namespace sortie

@@ -32,7 +32,7 @@ constexpr Etiquette aide[] = {
      "supportés par l'acheteur.",
      Retour, rouge},
     {"Label9", 60, 2520, 5655, 495,
-     "Ce module de calcul  établit le tableau du prix comptant (ou remisé) pour un montant "
+     "Ce module de calcul établit le tableau du prix comptant (ou remisé) pour un montant "
      "donné.",
      Retour | Gras, 0},
     {"Label10", 60, 3000, 5655, 495,
@@ -40,9 +40,18 @@ constexpr Etiquette aide[] = {
      "tableau",
      Retour | Gras, gris},
     {"Label11", 60, 3780, 5655, 435,
-     "Note : pour restituer les tabeaux publiés au Journal Officiel par les Avis du Ministère "
+     "Note : pour restituer les tableaux publiés au Journal Officiel par les Avis du Ministère "
      "des Finances, indiquez la valeur 100 dans la case Montant.",
      Retour, bleu},
+    // Après les textes d'origine : le droit depuis 2011 et l'ajout d'un semestre.
+    {"Label46", 60, 4260, 5655, 1035,
+     "Depuis le 1er mai 2011, la remise n'est plus obligatoire (loi n° 2010-737 du 1er juillet 2010) : les "
+     "tableaux restent une référence pour les ventes conclues avant cette date et pour les vendeurs qui accordent "
+     "encore la remise. Les taux postérieurs à avril 2011 ne sont pas officiels : ils sont calculés selon "
+     "l'ancienne règle (1,5 × le TMOP du semestre précédent). Pour ajouter un semestre : « Mise à jour », puis "
+     "« Mise à jour manuelle » ferme Brunelix et ouvre le fichier des taux ; ajoutez en tête une ligne (la clé, "
+     "par exemple 1S2025, une tabulation, le taux avec un point décimal), enregistrez et relancez Brunelix.",
+     Retour, 0},
 };
 
 // Textes fixes du détail, ligne par ligne, dans l'ordre de lecture de la formule.
@@ -120,5 +129,6 @@ const std::span<const Etiquette> etiquettesaide{aide};
 const std::span<const Etiquette> etiquettesdetail{detail};
 const std::span<const Trait> traitsdetail{traits};
 const std::span<const Etiquette> valeursdetail{valeurs};
+const Etiquette remisedetail{"remise", 60, 4035, 5655, h, "", Normal, 0};
 
 } // namespace disposition

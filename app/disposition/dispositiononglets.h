@@ -8,9 +8,10 @@
 
 namespace disposition {
 
-extern const std::span<const Etiquette> etiquettesaide;   // Label6 .. Label11
+extern const std::span<const Etiquette> etiquettesaide;   // Label6 .. Label11, Label46
 extern const std::span<const Etiquette> etiquettesdetail; // Label12 .. Label45
 extern const std::span<const Trait> traitsdetail;         // barres de fraction du détail
 extern const std::span<const Etiquette> valeursdetail;    // v0 .. v13, indice = position
+extern const Etiquette remisedetail;                      // ligne de la remise, sous le prix
 
 } // namespace disposition

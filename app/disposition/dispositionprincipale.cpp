@@ -4,6 +4,7 @@
 
 #include "app/controles/boutonimage.h"
 #include "app/controles/couleurs.h"
+#include "app/controles/pageaide.h"
 #include "app/disposition/disposition.h"
 #include "app/disposition/dispositiononglets.h"
 
@@ -26,11 +27,18 @@ namespace {
 using couleurs::ivoire;
 using couleurs::jaunepale;
 
+// Zone cliente, contrôle à onglets et grille à la taille de conception (twips).
+constexpr int largeurfenetre = 7260, hauteurfenetre = 4785;
+constexpr int largeuronglets = 5775, hauteuronglets = 4275;
+constexpr int largeurgrille = 5715, hauteurgrille = 3555;
+
 constexpr Etiquette etiquettes[] = {
     {"Label2", 60, 540, 1275, 255, "Montant :", Centre | Gras | Surbrillance, 0},
     {"montantretenu", 60, 1170, 1275, 195, "", Centre, ivoire},
     {"Label5", 120, 1560, 1155, 495, "Taux annuel de référence", Centre | Retour, jaunepale},
     {"tauxannuel", 60, 2040, 1215, 375, "0 %", Centre, jaunepale},
+    // Sans fond propre : couleur de la palette, lisible sur le dégradé.
+    {"mentiontaux", 0, 2400, 1440, 585, "", Centre | Retour | Surbrillance, 0},
     {"Label1", 0, 4260, 1455, 195, "Logiciel TALVEN", Centre | Souligne, ivoire},
     {"nover", 60, 4560, 1215, 195, "", Centre, ivoire},
 };
@@ -105,7 +113,7 @@ QWidget *onglet(QTabWidget *onglets, const QString &titre)
 QTableWidget *creegrille(QWidget *parent)
 {
     auto *g = new QTableWidget(34, 9, parent);
-    place(g, 30, 720, 5715, 3555, "grille");
+    place(g, 30, 720, largeurgrille, hauteurgrille, "grille");
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setSelectionMode(QAbstractItemView::SingleSelection);
     g->setAutoScroll(false);
@@ -141,6 +149,7 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     c.tauxannuel = fenetre->findChild<QLabel *>(QStringLiteral("tauxannuel"));
     c.nover = fenetre->findChild<QLabel *>(QStringLiteral("nover"));
     c.montantretenu = fenetre->findChild<QLabel *>(QStringLiteral("montantretenu"));
+    c.mentiontaux = fenetre->findChild<QLabel *>(QStringLiteral("mentiontaux"));
     c.Label1->setCursor(Qt::PointingHandCursor);
 
     c.montant = new QLineEdit(QStringLiteral("100"), fenetre);
@@ -182,23 +191,25 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     place(c.calculatrice, 6660, 60, 495, 340, "calculatrice");
 
     c.onglets = new QTabWidget(fenetre);
-    place(c.onglets, 1440, 480, 5775, 4275, "onglets");
+    place(c.onglets, 1440, 480, largeuronglets, hauteuronglets, "onglets");
     c.onglets->tabBar()->setExpanding(true);
     // Barre d'onglets basse : le contenu commence à 20 pixels du haut.
     c.onglets->setStyleSheet(QStringLiteral("QTabBar::tab { height: 18px; padding: 0px 8px; }"));
     QWidget *calcul = onglet(c.onglets, QStringLiteral(" Calcul  "));
-    QWidget *aide = onglet(c.onglets, QStringLiteral(" Aide  "));
+    auto *aide = new QWidget;
+    c.onglets->addTab(aide, QStringLiteral(" Aide  "));
+    new PageAide(c.onglets, aide, etiquettesaide);
     QWidget *detail = onglet(c.onglets, QStringLiteral(" Détail  "));
 
     c.Label4 = creeetiquette(calcul, etiquettescalcul[0]);
     c.Label3 = creeetiquette(calcul, etiquettescalcul[1]);
     c.grille = creegrille(calcul);
 
-    creeetiquettes(aide, etiquettesaide);
     creeetiquettes(detail, etiquettesdetail);
     creetraits(detail, traitsdetail);
     for (std::size_t i = 0; i < c.v.size(); ++i)
         c.v[i] = creeetiquette(detail, valeursdetail[i]);
+    c.remise = creeetiquette(detail, remisedetail);
     for (const auto &a : nomsaccessibles) {
         QWidget *w = fenetre->findChild<QWidget *>(QString::fromUtf8(a.objet));
         w->setAccessibleName(QString::fromUtf8(a.nom));
@@ -211,4 +222,17 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
         }
     }
     return c;
+}
+
+QSize tailleconception()
+{
+    return {twips(largeurfenetre), twips(hauteurfenetre)};
+}
+
+void etirefenetre(const ControlesPrincipaux &c, const QSize &taille)
+{
+    const QSize enplus = (taille - tailleconception()).expandedTo(QSize(0, 0));
+    c.onglets->resize(QSize(twips(largeuronglets), twips(hauteuronglets)) + enplus);
+    // La grille suit le plan de son onglet, qui a la taille du contrôle à onglets.
+    c.grille->resize(QSize(twips(largeurgrille), twips(hauteurgrille)) + enplus);
 }

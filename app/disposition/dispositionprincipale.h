@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QSize;
 class QTableWidget;
 class QTabWidget;
 class QWidget;
@@ -19,12 +20,20 @@ struct ControlesPrincipaux
     QPushButton *arret, *imprimer, *Command2, *Command1, *calculatrice;
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *tauxannuel, *nover;
     QLabel *montantretenu; // montant lu, quand la lecture s'est arrêtée avant la fin du texte
+    QLabel *mentiontaux;   // sous le taux : taux non officiel, dernier semestre connu
     QLineEdit *montant;
     QComboBox *listeannee;
     std::array<QRadioButton *, 2> semestre;
     QTabWidget *onglets;
     QTableWidget *grille;
     std::array<QLabel *, 14> v;
+    QLabel *remise; // sous le prix du détail
 };
 
 ControlesPrincipaux construitfenetre(QWidget *fenetre);
+
+// Taille de conception de la zone cliente, minimum de la fenêtre.
+QSize tailleconception();
+// Fenêtre agrandie : le contrôle à onglets et la grille prennent la place en plus,
+// les autres contrôles restent où ils sont ; à la taille de conception, tout est à sa place.
+void etirefenetre(const ControlesPrincipaux &c, const QSize &taille);

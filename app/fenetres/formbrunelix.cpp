@@ -24,6 +24,7 @@
 #include "calc/valeur.h"
 #include "output/copie.h"
 #include "rates/periodes.h"
+#include "rates/statut.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -60,14 +61,16 @@ QString avisdetail(calcul::Refus refus)
 
 } // namespace
 
-FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, std::function<QPrinterInfo()> imprimante, QWidget *parent)
+FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, DependancesFenetre dependances, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
-      etat_(etat), maj_(maj)
+                          Qt::WindowMaximizeButtonHint),
+      etat_(etat), maj_(maj), dependances_(std::move(dependances))
 {
     setWindowTitle(QStringLiteral("Brunelix"));
     setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
-    setFixedSize(disposition::twips(7260), disposition::twips(4785));
+    // Agrandissable, jamais plus petite que la taille de conception.
+    setMinimumSize(tailleconception());
+    resize(tailleconception());
     setFont(policefenetres()); // survit à la police qu'un thème impose à l'application
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor::fromRgb(couleurs::violet));
@@ -83,7 +86,7 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, std::function<QPrinterI
     connect(c_.calculatrice, &QPushButton::clicked, this, [this] { calculatrice_.lance(); });
     connect(c_.Command2, &QPushButton::clicked, this, &FormBrunelix::copier);
     connect(c_.Command1, &QPushButton::clicked, this, &FormBrunelix::miseajour);
-    auto *impression = new CommandeImpression(this, c_, *grille_, std::move(imprimante));
+    auto *impression = new CommandeImpression(this, c_, *grille_, dependances_);
     connect(c_.imprimer, &QPushButton::clicked, impression, &CommandeImpression::imprime);
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, impression,
             &CommandeImpression::imprime);
@@ -239,7 +242,9 @@ void FormBrunelix::recalcule()
     etat_.detailvalide = false;
     qint16 annee = 0;
     int semestre = 1;
-    if (!periode(annee, semestre)) {
+    const bool choisie = periode(annee, semestre);
+    montremention(annee);
+    if (!choisie) {
         grille_->setPerime(true, avistableau);
         return;
     }
@@ -271,6 +276,17 @@ void FormBrunelix::montreretenu(const calcul::MontantLu &lu)
     c_.montantretenu->setToolTip(montre ? QStringLiteral("Montant retenu pour le calcul : ") + valeur : QString());
 }
 
+// Sous le taux : taux non officiel, dernier semestre connu ; l'explication en bulle.
+void FormBrunelix::montremention(qint16 annee)
+{
+    const taux::Mention m = taux::mention(etat_.table, annee, dependances_.maintenant().date());
+    c_.mentiontaux->setText(m.texte);
+    QString bulle;
+    for (const QString &paragraphe : m.bulle.split(u'\n', Qt::SkipEmptyParts))
+        bulle += QStringLiteral("<p>") + paragraphe.toHtmlEscaped() + QStringLiteral("</p>");
+    c_.mentiontaux->setToolTip(bulle);
+}
+
 double FormBrunelix::renvoivaleur(double montant, qint16 nbmois, double tannuel) const
 {
     return calcul::renvoivaleur(montant, nbmois, tannuel);
@@ -296,6 +312,8 @@ void FormBrunelix::calculedetail(qint16 &colonne, qint16 &ligne)
     for (std::size_t i = 0; i < d.v.size(); ++i)
         if (d.v[i])
             disposition::ajustetexte(c_.v[i], *d.v[i]);
+    if (d.v[13])
+        disposition::ajustetexte(c_.remise, d.remise.value_or(QString()));
     if (d.complet) {
         onglets_->setCourant(2);
     } else {
@@ -347,6 +365,13 @@ void FormBrunelix::changeEvent(QEvent *e)
     if (e->type() == QEvent::ApplicationPaletteChange)
         disposition::recolore(this);
     QWidget::changeEvent(e);
+}
+
+void FormBrunelix::resizeEvent(QResizeEvent *)
+{
+    etirefenetre(c_, size());
+    if (!fond_.isNull() && fond_.size() != size())
+        fond_ = fond::degrade(size());
 }
 
 void FormBrunelix::closeEvent(QCloseEvent *)

@@ -7,12 +7,12 @@
 
 #include "app/bureau/bureau.h"
 #include "app/disposition/dispositionprincipale.h"
+#include "app/fenetres/dependancesfenetre.h"
 
 #include <QPixmap>
 #include <QWidget>
 
 #include <array>
-#include <functional>
 
 struct EtatBrunelix;
 namespace calcul {
@@ -22,15 +22,13 @@ class AvisDiffere;
 class Maj;
 class Grille;
 class Onglets;
-class QPrinterInfo;
 
 class FormBrunelix : public QWidget
 {
     Q_OBJECT
   public:
-    // imprimante : imprimante par défaut (vide : celle du système).
-    FormBrunelix(EtatBrunelix &etat, Maj &maj, std::function<QPrinterInfo()> imprimante = {},
-                 QWidget *parent = nullptr);
+    // dependances : imprimante par défaut et horloge (vides : celles du système).
+    FormBrunelix(EtatBrunelix &etat, Maj &maj, DependancesFenetre dependances = {}, QWidget *parent = nullptr);
 
     void charge(); // chargement, avant le premier affichage
     void active(); // activation : premier affichage, retour d'une fenêtre du programme
@@ -52,6 +50,7 @@ class FormBrunelix : public QWidget
   protected:
     void paintEvent(QPaintEvent *e) override;
     void changeEvent(QEvent *e) override;
+    void resizeEvent(QResizeEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
     bool eventFilter(QObject *o, QEvent *e) override;
     bool focusNextPrevChild(bool suivant) override;
@@ -69,9 +68,11 @@ class FormBrunelix : public QWidget
     void ordretabulation();
     void majdemarrage();
     void montreretenu(const calcul::MontantLu &lu);
+    void montremention(qint16 annee);
 
     EtatBrunelix &etat_;
     Maj &maj_;
+    const DependancesFenetre dependances_;
     ControlesPrincipaux c_;
     Grille *grille_;
     Onglets *onglets_;

@@ -38,10 +38,8 @@ class Occupe
 } // namespace
 
 CommandeImpression::CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille,
-                                       SourceImprimante imprimantepardefaut)
-    : QObject(fenetre),
-      imprimantepardefaut_(imprimantepardefaut ? std::move(imprimantepardefaut) : &QPrinterInfo::defaultPrinter),
-      fenetre_(fenetre), c_(c), grille_(grille)
+                                       DependancesFenetre dependances)
+    : QObject(fenetre), dependances_(std::move(dependances)), fenetre_(fenetre), c_(c), grille_(grille)
 {
 }
 
@@ -52,6 +50,9 @@ sortie::EntreeImpression CommandeImpression::entree() const
     const sortie::EntreeCopie &g = e.copie;
     for (int c = 0; c < g.colonnes; ++c)
         e.largeurs.append(grille_.largeurColonne(c));
+    if (!c_.mentiontaux->text().isEmpty())
+        e.mention = c_.mentiontaux->text().split(u'\n');
+    e.pied = sortie::lignepied(dependances_.maintenant(), QStringLiteral(BRUNELIX_VERSION));
     return e;
 }
 
@@ -63,7 +64,7 @@ void CommandeImpression::imprime()
     {
         const Occupe occupe;
         e = entree();
-        const QPrinterInfo info = imprimantepardefaut_();
+        const QPrinterInfo info = dependances_.imprimante ? dependances_.imprimante() : QPrinterInfo::defaultPrinter();
         sansimprimante = info.isNull();
         if (!sansimprimante) {
             QPrinter imprimante(info, QPrinter::HighResolution);

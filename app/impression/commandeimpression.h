@@ -5,9 +5,9 @@
 // contrôles et la grille comme la copie, imprime sur l'imprimante par défaut sans
 // dialogue ; sans imprimante, propose d'enregistrer les mêmes pages en PDF.
 
-#include <QObject>
+#include "app/fenetres/dependancesfenetre.h"
 
-#include <functional>
+#include <QObject>
 
 struct ControlesPrincipaux;
 class Grille;
@@ -18,18 +18,16 @@ namespace sortie {
 struct EntreeImpression;
 }
 
-// Imprimante par défaut ; vide : celle du système.
-using SourceImprimante = std::function<QPrinterInfo()>;
-
 class CommandeImpression : public QObject
 {
     Q_OBJECT
   public:
+    // dependances : imprimante par défaut et horloge de la date imprimée.
     CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille,
-                       SourceImprimante imprimantepardefaut = {});
+                       DependancesFenetre dependances = {});
 
     void imprime();
-    // Valeurs à imprimer, lues dans les contrôles et la grille.
+    // Valeurs à imprimer, lues dans les contrôles et la grille ; pied daté de l'horloge.
     sortie::EntreeImpression entree() const;
     // Imprime sur une imprimante prête ; message d'échec, vide si tout est parti.
     static QString imprimesur(QPrinter &imprimante, const sortie::EntreeImpression &e, const QString &echecdebut);
@@ -37,7 +35,7 @@ class CommandeImpression : public QObject
   private:
     void enregistrepdf(const sortie::EntreeImpression &e);
 
-    const SourceImprimante imprimantepardefaut_;
+    const DependancesFenetre dependances_;
     QWidget *fenetre_;
     const ControlesPrincipaux &c_;
     const Grille &grille_;

@@ -60,6 +60,7 @@ TEST(Detail, CelluleLigne1Colonne1)
         EXPECT_GE(v->font().pointSizeF(), 7.75) << v->objectName().toStdString();
     }
     EXPECT_TRUE(e.c().v[13]->font().bold());
+    EXPECT_EQ(e.c().remise->text(), QStringLiteral("Remise = 100,00 − 99,42 = 0,58"));
 }
 
 TEST(Detail, CelluleLigne34Colonne3)
@@ -95,7 +96,7 @@ TEST(Detail, MontantSansNombreNOuvrePasLeDetail)
     FenetreEssai e;
     e.doubleclic(1, 1);
     ASSERT_EQ(e.c().onglets->currentIndex(), 2);
-    const QString ancien = e.c().v[13]->text();
+    const QString ancien = e.c().v[13]->text(), remise = e.c().remise->text();
     e.c().montant->selectAll();
     QTest::keyClicks(e.c().montant, QStringLiteral("x100")); // « X100 »
     e.doubleclic(2, 1);
@@ -103,6 +104,7 @@ TEST(Detail, MontantSansNombreNOuvrePasLeDetail)
     EXPECT_EQ(e.c().v[1]->text(), QStringLiteral("4"));
     EXPECT_EQ(e.c().v[10]->text(), QStringLiteral("X100"));
     EXPECT_EQ(e.c().v[13]->text(), ancien);
+    EXPECT_EQ(e.c().remise->text(), remise); // reste avec son prix
     EXPECT_EQ(avismontre(), QStringLiteral("Détail impossible : le montant ne commence pas par un nombre."));
 }
 

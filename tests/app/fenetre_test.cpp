@@ -5,6 +5,8 @@
 
 #include "app/controles/grille.h"
 #include "app/controles/onglets.h"
+#include "app/impression/commandeimpression.h"
+#include "output/impression.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -116,6 +118,32 @@ TEST(Fenetre, SecondSemestreNonPublie)
     EXPECT_FALSE(e.c().semestre[1]->isEnabled());
     EXPECT_TRUE(e.c().semestre[0]->isChecked());
     EXPECT_EQ(e.c().tauxannuel->text(), QStringLiteral(" 3.42 %"));
+}
+
+// Sous le taux, selon le semestre choisi et l'horloge de la fenêtre ; la même mention imprimée.
+TEST(Fenetre, MentionSousLeTaux)
+{
+    SansModale sans;
+    QDate aujourdhui(2011, 3, 1);
+    DependancesFenetre monde;
+    monde.horloge = [&aujourdhui] { return QDateTime(aujourdhui, QTime(12, 0)); };
+    FenetreEssai e("1S2011\t3.42\r\n2S2010\t3.35\r\n1S2010\t3.47\r\n", QLocale(QLocale::French, QLocale::France), {},
+                   {}, monde);
+    QLabel *mention = e.c().mentiontaux;
+    EXPECT_EQ(mention->text(), QStringLiteral("taux non officiel"));
+    EXPECT_TRUE(mention->toolTip().contains(QStringLiteral("1er mai 2011")));
+    const auto imprime = [&e] { return e.f().findChild<CommandeImpression *>()->entree().mention; };
+    EXPECT_EQ(imprime(), QStringList{"taux non officiel"});
+    e.choisitannee(QStringLiteral("2010"));
+    EXPECT_EQ(mention->text(), QString());
+    EXPECT_EQ(mention->toolTip(), QString());
+    EXPECT_EQ(imprime(), QStringList());
+
+    aujourdhui = QDate(2011, 7, 1);
+    QTest::mouseClick(e.c().semestre[1], Qt::LeftButton);
+    EXPECT_EQ(mention->text(), QStringLiteral("dernier semestre connu : 1S2011"));
+    e.choisitannee(QStringLiteral("2011"));
+    EXPECT_EQ(imprime(), (QStringList{"taux non officiel", "dernier semestre connu : 1S2011"}));
 }
 
 TEST(Fenetre, ColonnesSuiventLeTaux)

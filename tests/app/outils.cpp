@@ -39,7 +39,7 @@ void ecrittaux(const QString &chemin, const QByteArray &contenu, int decalagesec
 }
 
 FenetreEssai::FenetreEssai(const QByteArray &taux, QLocale regional, const QByteArray &ini,
-                           maj::Dependances dependances, std::function<QPrinterInfo()> imprimante)
+                           maj::Dependances dependances, DependancesFenetre monde)
 {
     QLocale::setDefault(regional);
     ecrittaux(fichier(), taux);
@@ -47,7 +47,7 @@ FenetreEssai::FenetreEssai(const QByteArray &taux, QLocale regional, const QByte
         ecrittaux(dossier.filePath(QStringLiteral("Brunelix.ini")), ini);
     etat.emplacements = maj::emplacements(dossier.path(), dossier.path()); // portable
     maj = chargeparametres(etat, std::move(dependances));
-    fenetre = std::make_unique<FormBrunelix>(etat, *maj, std::move(imprimante));
+    fenetre = std::make_unique<FormBrunelix>(etat, *maj, std::move(monde));
     QSignalSpy demarre(fenetre.get(), &FormBrunelix::demarre);
     fenetre->charge();
     fenetre->affiche();

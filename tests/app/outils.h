@@ -14,7 +14,6 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
-#include <functional>
 #include <memory>
 
 class QWidget;
@@ -29,10 +28,10 @@ class FenetreEssai
 {
   public:
     // ini : contenu de Brunelix.ini (vide : pas de fichier) ; dependances : horloge,
-    // connexion, délai de la mise à jour ; imprimante : imprimante par défaut.
+    // connexion, délai de la mise à jour ; monde : imprimante par défaut et horloge de la fenêtre.
     explicit FenetreEssai(const QByteArray &taux = tauxessai,
                           QLocale regional = QLocale(QLocale::French, QLocale::France), const QByteArray &ini = {},
-                          maj::Dependances dependances = {}, std::function<QPrinterInfo()> imprimante = {});
+                          maj::Dependances dependances = {}, DependancesFenetre monde = {});
     ~FenetreEssai();
 
     FormBrunelix &f() { return *fenetre; }

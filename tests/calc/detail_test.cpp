@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "calc/detail.h"
+#include "calc/remise.h"
 #include "calc/tableau.h"
 
 #include "tests/affichage.h"
@@ -32,6 +33,8 @@ TEST(Detail, Ligne1Colonne1)
     const calcul::Detail en = calcul::calculedetail(3.47, 3, QStringLiteral("100"), anglais);
     EXPECT_EQ(*en.v[3], QStringLiteral("1.00289166666667"));
     EXPECT_EQ(*en.v[13], QStringLiteral("99.42"));
+    EXPECT_EQ(d.remise, QStringLiteral("Remise = 100,00 − 99,42 = 0,58"));
+    EXPECT_EQ(en.remise, QStringLiteral("Remise = 100.00 − 99.42 = 0.58"));
 }
 
 TEST(Detail, Ligne34Colonne3)
@@ -49,6 +52,7 @@ TEST(Detail, MontantLuSelonLaRegion)
     const calcul::Detail d = calcul::calculedetail(3.47, 3, QStringLiteral("1500,50"), francais);
     EXPECT_EQ(*d.v[10], QStringLiteral("1500,50"));
     EXPECT_EQ(*d.v[13], QStringLiteral("1491,80"));
+    EXPECT_EQ(d.remise, QStringLiteral("Remise = 1500,50 − 1491,80 = 8,70")); // le montant lu, pas tapé
     const calcul::Detail blancs = calcul::calculedetail(3.47, 3, QStringLiteral(" 100 "), francais);
     EXPECT_EQ(*blancs.v[12], QStringLiteral(" 100 "));
     EXPECT_TRUE(blancs.complet);
@@ -64,6 +68,7 @@ TEST(Detail, ArretsPartiels)
     EXPECT_FALSE(lettres.complet);
     EXPECT_EQ(*lettres.v[10], QStringLiteral("abc"));
     EXPECT_FALSE(lettres.v[13].has_value());
+    EXPECT_FALSE(lettres.remise.has_value());
     EXPECT_FALSE(calcul::calculedetail(3.47, 3, QString(), francais).complet);
     // Un prix qui dépasse le plus grand double n'est pas un résultat (« inf »).
     // Comme la cellule, qui ne l'affiche pas non plus.
@@ -95,6 +100,31 @@ TEST(Detail, MemePrixQueLaCellule)
             }
     }
     EXPECT_EQ(*calcul::calculedetail(5.06, 3, QStringLiteral("1234,56"), francais).v[13], QStringLiteral("1224,19"));
+}
+
+// La ligne tombe juste au centime : montant et prix arrondis d'abord, différence ensuite.
+TEST(Detail, LigneDeRemise)
+{
+    const struct
+    {
+        double montant;
+        const char *prix;
+        std::optional<QString> ligne;
+    } cas[] = {
+        {1234.56, "1224,19", "Remise = 1234,56 − 1224,19 = 10,37"},
+        {1234.565, "1224,19", "Remise = 1234,57 − 1224,19 = 10,38"},
+        {100, "100,50", "Remise = 100,00 − 100,50 = -0,50"}, // taux négatif
+        {-100, "-99,42", "Remise = -100,00 − -99,42 = -0,58"},
+        {0, "0,00", "Remise = 0,00 − 0,00 = 0,00"},
+        {1e15, "994200000000000,00", "Remise = 1000000000000000,00 − 994200000000000,00 = 5800000000000,00"},
+        {1e17, "99420000000000000,00", std::nullopt}, // au-delà de 18 chiffres
+        {100, "inf", std::nullopt},
+        {100, "99.42", std::nullopt}, // pas le séparateur de la région
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.prix);
+        EXPECT_EQ(calcul::ligneremise(c.montant, QString::fromUtf8(c.prix), francais), c.ligne);
+    }
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "enregistreuse.h"
 #include "tests/affichage.h"
 
+#include <QDateTime>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -13,7 +15,7 @@ constexpr double h = 200, entete = 8 * h; // hauteur de texte et interligne de l
 
 sortie::EntreeImpression tableau(int lignes, QList<int> largeurs)
 {
-    sortie::EntreeImpression e{{true, "2010", " 3.47 %", "100", lignes, int(largeurs.size()), {}}, largeurs};
+    sortie::EntreeImpression e{{true, "2010", " 3.47 %", "100", lignes, int(largeurs.size()), {}}, largeurs, {}, {}};
     for (int i = 0; i < lignes * e.copie.colonnes; ++i)
         e.copie.cellules << QStringLiteral("c%1").arg(i);
     return e;
@@ -91,12 +93,21 @@ TEST(Impression, TextesEtPolices)
     auto e = tableau(1, {1, 1});
     e.copie.premiersemestre = false;
     e.copie.cellules[0] = QString(200, u'W'); // plus large que sa colonne
+    e.mention = QStringList{"taux non officiel", "dernier semestre connu : 2S2010"};
+    e.pied = QStringLiteral("pied");
     sortie::imprimer(imp, e);
     ASSERT_EQ(imp.feuilles.size(), 1u);
+    const double tableau = entete + 2 * h, bas = tableau + h + 180; // sous les deux lignes de la mention
     const std::vector<std::tuple<QString, double, double, QString>> attendus = {
-        {"Crédit gratuit :", 0, 0, "Courier New"},          {"2d semestre 2010", 0, 2 * h, "Courier New"},
-        {"Taux annuel :  3.47 %", 0, 4 * h, "Courier New"}, {"Prix à crédit : 100", 0, 6 * h, "Courier New"},
-        {QString(200, u'W'), 90, entete + 90, "Arial"},     {"c1", 9090, entete + 90, "Arial"}};
+        {"Crédit gratuit :", 0, 0, "Courier New"},
+        {"2d semestre 2010", 0, 2 * h, "Courier New"},
+        {"Taux annuel :  3.47 %", 0, 4 * h, "Courier New"},
+        {"taux non officiel", 0, 5 * h, "Courier New"},
+        {"dernier semestre connu : 2S2010", 0, 6 * h, "Courier New"},
+        {"Prix à crédit : 100", 0, 8 * h, "Courier New"},
+        {QString(200, u'W'), 90, tableau + 90, "Arial"},
+        {"c1", 9090, tableau + 90, "Arial"},
+        {"pied", 0, bas + h, "Courier New"}}; // une ligne blanche sous le dernier filet
     std::vector<std::tuple<QString, double, double, QString>> textes;
     for (const Trace &t : imp.feuilles[0])
         if (t.texte) {
@@ -106,7 +117,58 @@ TEST(Impression, TextesEtPolices)
     EXPECT_EQ(textes, attendus);
     EXPECT_EQ(imp.police(), QStringLiteral("Courier New")); // police et taille rendues
     EXPECT_EQ(imp.taille(), 10);
-    EXPECT_EQ(sortie::nompdf(e.copie), QStringLiteral("Brunelix 2d semestre 2010.pdf"));
+}
+
+// Le pied suit le tableau sur sa dernière feuille, ou passe seul en haut de la suivante.
+TEST(Impression, PiedDePage)
+{
+    const double bas = entete + 380; // une ligne de tableau de 380 twips sous l'en-tête
+    const struct
+    {
+        const char *nom;
+        int H;
+        std::size_t feuille;
+        double y;
+    } cas[] = {
+        {"sous le tableau", int(bas + 2 * h), 0, bas + h},
+        {"feuille suivante", int(bas + 2 * h) - 1, 1, 0},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.nom);
+        Enregistreuse imp(20000, c.H, h, h);
+        auto e = tableau(1, {1, 1});
+        e.pied = QStringLiteral("pied");
+        EXPECT_TRUE(sortie::imprimer(imp, e));
+        ASSERT_EQ(imp.feuilles.size(), c.feuille + 1);
+        const Trace &t = imp.feuilles[c.feuille].back();
+        EXPECT_EQ(t.contenu, QStringLiteral("pied"));
+        EXPECT_DOUBLE_EQ(t.y1, c.y);
+    }
+    EXPECT_EQ(sortie::lignepied(QDateTime(QDate(2026, 1, 5), QTime(9, 7)), QStringLiteral("1.2.3")),
+              QStringLiteral("Imprimé le 05/01/2026 à 09:07 par Brunelix 1.2.3"));
+}
+
+TEST(Impression, NomDuPdf)
+{
+    const struct
+    {
+        bool premier;
+        const char *annee, *montant, *nom;
+    } cas[] = {
+        {false, "2010", "100", "Brunelix 2d semestre 2010 100.pdf"},
+        {true, "2024", " 1234,56 ", "Brunelix 1er semestre 2024 1234,56.pdf"},
+        {true, "2024", "", "Brunelix 1er semestre 2024.pdf"},
+        {true, "2024", "1/2\t3\x7f", "Brunelix 1er semestre 2024 1_2_3_.pdf"},
+        {true, "2024", "12345678901234567890123456789012345678901234567890",
+         "Brunelix 1er semestre 2024 1234567890123456789012345678901234567890.pdf"},
+    };
+    for (const auto &c : cas) {
+        auto e = tableau(1, {1});
+        e.copie.premiersemestre = c.premier;
+        e.copie.annee = QString::fromUtf8(c.annee);
+        e.copie.montant = QString::fromUtf8(c.montant);
+        EXPECT_EQ(sortie::nompdf(e.copie), QString::fromUtf8(c.nom)) << c.montant;
+    }
 }
 
 } // namespace

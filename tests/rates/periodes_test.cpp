@@ -3,6 +3,7 @@
 #include "rates/echeance.h"
 #include "rates/periodes.h"
 #include "rates/semestre.h"
+#include "rates/statut.h"
 #include "rates/tabletaux.h"
 
 #include "tests/affichage.h"
@@ -116,6 +117,41 @@ TEST(Semestre, LectureStricteEtEcheance)
     EXPECT_EQ(second.suivant(), (taux::Semestre{2002, 1}));
     EXPECT_EQ(taux::Semestre::de(QDate(2001, 6, 30)), premier);
     EXPECT_EQ(taux::Semestre::de(QDate(2001, 7, 1)), second);
+}
+
+// Mention sous le taux : taux non officiel dès 2011, dernier semestre connu quand le semestre
+// du jour est plus récent que la tête du fichier.
+TEST(Mention, TauxNonOfficielEtDernierSemestreConnu)
+{
+    const struct
+    {
+        const char *nom;
+        const char *tete; // clé de tête de la table, nullptr : table vide
+        qint16 annee;
+        QDate aujourdhui;
+        QString texte;
+    } cas[] = {
+        {"2S2010 officiel, à jour", "2S2010", 2010, {2010, 12, 31}, ""},
+        {"1S2011 non officiel", "1S2011", 2011, {2011, 6, 30}, "taux non officiel"},
+        {"2S2010 dépassé", "2S2010", 2010, {2011, 1, 1}, "dernier semestre connu : 2S2010"},
+        {"1S2024 en décembre 2026",
+         "1S2024",
+         2024,
+         {2026, 12, 8},
+         "taux non officiel\ndernier semestre connu : 1S2024"},
+        {"premier semestre dépassé", "1S2008", 2008, {2008, 7, 1}, "dernier semestre connu : 1S2008"},
+        {"clé de tête illisible", "xxabc", 2010, {2026, 1, 1}, ""},
+        {"table vide", nullptr, 2010, {2026, 1, 1}, ""},
+    };
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.nom);
+        const auto t = c.tete ? table({{c.tete, 3.5}}) : table({});
+        const taux::Mention m = taux::mention(t, c.annee, c.aujourdhui);
+        EXPECT_EQ(m.texte, c.texte);
+        EXPECT_EQ(m.bulle.count(u'\n'), c.texte.count(u'\n')); // une explication par ligne
+        EXPECT_EQ(m.bulle.contains(QStringLiteral("loi n° 2010-737 du 1er juillet 2010")),
+                  c.texte.contains(QStringLiteral("non officiel")));
+    }
 }
 
 } // namespace

@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -41,8 +43,9 @@ TEST(Disposition, PlacesEnPixelsLogiques)
         {"listeannée", 1440, 60, 1215, 315, false},  {"semestre1", 4560, 120, 1755, 195, false},
         {"calculatrice", 6660, 60, 495, 340, false}, {"onglets", 1440, 480, 5775, 4275, false},
         {"grille", 30, 720, 5715, 3555, true},       {"Label3", 2040, 320, 3615, 375, true},
-        {"Label8", 60, 1680, 5655, 675, true},       {"Label33", 1260, 2460, 0, 0, true},
+        {"mentiontaux", 0, 2400, 1440, 585, false},  {"Label33", 1260, 2460, 0, 0, true},
         {"v9", 420, 3120, 2535, 195, true},          {"v13", 4380, 3840, 1215, 195, true},
+        {"remise", 60, 4035, 5655, 195, true},
     };
     for (const Place &p : places) {
         auto *w = e.f().findChild<QWidget *>(QString::fromUtf8(p.nom));
@@ -126,25 +129,84 @@ TEST(Disposition, TextesDeLAide)
         const char *nom;
         const char *debut;
         const char *fin;
+        int haut; // twips, par rapport au contrôle à onglets
     } textes[] = {
-        {"Label6", "Selon l'article L. 311-7 du Code", "l'article L. 311-3 du Code de la consommation)."},
-        {"Label7", "Cette remise s'applique", "inférieur à 21500 € (art. D. 311-1 du Code de la consommation)"},
-        {"Label8", "Attention : Ces dispositions", "supportés par l'acheteur."},
-        {"Label9", "Ce module de calcul  établit le tableau", "pour un montant donné."},
-        {"Label10", "Pour connaître le détail d'un calcul, double-cliquez", "concernée du tableau"},
-        {"Label11", "Note : pour restituer les tabeaux publiés", "dans la case Montant."},
+        {"Label6", "Selon l'article L. 311-7 du Code", "l'article L. 311-3 du Code de la consommation).", 420},
+        {"Label7", "Cette remise s'applique", "inférieur à 21500 € (art. D. 311-1 du Code de la consommation)", 1200},
+        {"Label8", "Attention : Ces dispositions", "supportés par l'acheteur.", 1680},
+        {"Label9", "Ce module de calcul établit le tableau", "pour un montant donné.", 2520},
+        {"Label10", "Pour connaître le détail d'un calcul, double-cliquez", "concernée du tableau", 3000},
+        {"Label11", "Note : pour restituer les tableaux publiés", "dans la case Montant.", 3780},
+        {"Label46", "Depuis le 1er mai 2011, la remise n'est plus obligatoire (loi n° 2010-737 du 1er juillet 2010)",
+         "enregistrez et relancez Brunelix.", 4260},
     };
-    for (const auto &t : textes) {
-        auto *l = e.f().findChild<QLabel *>(QString::fromUtf8(t.nom));
-        ASSERT_NE(l, nullptr) << t.nom;
-        EXPECT_TRUE(l->text().startsWith(QString::fromUtf8(t.debut))) << t.nom;
-        EXPECT_TRUE(l->text().endsWith(QString::fromUtf8(t.fin))) << t.nom;
-        EXPECT_TRUE(l->wordWrap());
-        // Le texte tient dans sa boîte.
-        EXPECT_LE(l->heightForWidth(l->width()), l->height()) << t.nom;
+    // À la taille de conception, les textes défilent ; agrandie, ils sont tous à leur place.
+    for (const QSize taille : {QSize(484, 319), QSize(1280, 800)}) {
+        e.f().resize(taille);
+        e.cliqueonglet(1);
+        QTest::qWait(0);
+        auto *zone = e.f().findChild<QScrollArea *>(QStringLiteral("zoneaide"));
+        EXPECT_EQ(zone->verticalScrollBar()->isVisible(), taille.height() < 800) << taille.height();
+        int basdutexte = 0;
+        for (const auto &t : textes) {
+            auto *l = e.f().findChild<QLabel *>(QString::fromUtf8(t.nom));
+            ASSERT_NE(l, nullptr) << t.nom;
+            EXPECT_TRUE(l->text().startsWith(QString::fromUtf8(t.debut))) << t.nom;
+            EXPECT_TRUE(l->text().endsWith(QString::fromUtf8(t.fin))) << t.nom;
+            EXPECT_TRUE(l->wordWrap());
+            // Le texte tient dans sa boîte, à gauche de la barre de défilement, et ne remonte jamais.
+            EXPECT_LE(l->heightForWidth(l->width()), l->height()) << t.nom;
+            EXPECT_LE(l->mapTo(zone, QPoint(l->width(), 0)).x(), zone->viewport()->width()) << t.nom;
+            const QPoint coin = l->mapTo(e.c().onglets, QPoint(0, 0));
+            EXPECT_EQ(coin.x(), 60 / 15) << t.nom;
+            EXPECT_GE(coin.y(), basdutexte) << t.nom; // pas sur le texte du dessus
+            basdutexte = coin.y() + l->heightForWidth(l->width());
+            if (taille.height() == 800) {
+                EXPECT_EQ(coin.y(), t.haut / 15) << t.nom;
+                EXPECT_EQ(l->width(), 5655 / 15) << t.nom;
+            } else {
+                EXPECT_GE(coin.y(), t.haut / 15) << t.nom;
+            }
+        }
     }
     EXPECT_EQ(e.c().onglets->tabText(0), QStringLiteral(" Calcul  "));
     EXPECT_EQ(e.c().onglets->tabText(2), QStringLiteral(" Détail  "));
+}
+
+// Agrandie : le contrôle à onglets et la grille prennent la place, les colonnes gardent
+// leur largeur, le reste ne bouge pas, le dégradé couvre toute la fenêtre.
+TEST(Disposition, FenetreAgrandie)
+{
+    FenetreEssai e;
+    const Grille &g = e.f().grille();
+    QList<int> largeurs;
+    for (int c = 0; c < g.colonnes(); ++c)
+        largeurs << g.largeurColonne(c);
+    const QPoint montant = e.c().montant->pos();
+    EXPECT_EQ(e.f().minimumSize(), QSize(484, 319));
+    EXPECT_TRUE(e.f().windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    e.f().resize(1280, 800);
+    QTest::qWait(0);
+    ASSERT_EQ(e.f().size(), QSize(1280, 800));
+    EXPECT_EQ(e.c().onglets->geometry(), QRect(96, 32, 1280 - 99, 800 - 34));
+    EXPECT_EQ(e.c().montant->pos(), montant);
+    QTableWidget *t = e.c().grille;
+    EXPECT_FALSE(t->verticalScrollBar()->isVisible());
+    for (int ligne = 1; ligne <= 34; ++ligne) {
+        const QRect r = t->visualRect(t->model()->index(ligne - 1, 0));
+        EXPECT_TRUE(t->viewport()->rect().contains(r)) << "mois " << ligne + 2;
+    }
+    for (int c = 0; c < g.colonnes(); ++c)
+        EXPECT_EQ(g.largeurColonne(c), largeurs[c]) << c;
+    const QImage fond = e.f().grab().toImage();
+    EXPECT_EQ(fond.pixel(2, 799), qRgb(255, 0, 255));
+
+    // Jamais plus petite que la taille de conception, où chaque contrôle retrouve sa place.
+    e.f().resize(300, 200);
+    QTest::qWait(0);
+    EXPECT_EQ(e.f().size(), QSize(484, 319));
+    EXPECT_EQ(e.c().grille->size(), QSize(5715 / 15, 3555 / 15));
 }
 
 // Couleurs telles qu'affichées, et en-têtes des colonnes recréées après un taux négatif.

@@ -37,7 +37,9 @@ QString lance(const QString &programme, const QStringList &arguments)
 TEST(Impression, PdfRelu)
 {
     SansModale sans;
-    FenetreEssai f;
+    DependancesFenetre monde;
+    monde.horloge = [] { return QDateTime(QDate(2010, 9, 15), QTime(10, 30)); };
+    FenetreEssai f(tauxessai, QLocale(QLocale::French, QLocale::France), {}, {}, monde);
     QTest::mouseClick(f.c().semestre[0], Qt::LeftButton); // 2010, 3.47 %
     const auto e = f.f().findChild<CommandeImpression *>()->entree();
     ASSERT_TRUE(e.copie.cellules.value(6).contains(QLocale().decimalPoint()));
@@ -61,14 +63,17 @@ TEST(Impression, PdfRelu)
         EXPECT_EQ(lance("pdftotext", {"-layout", pdf, "-"}).split(u' '),
                   (QStringList{"Crédit", "gratuit", ":", "1er", "semestre", "2010", "Taux", "annuel", ":", "3.47", "%",
                                "Prix", "à", "crédit", ":", "100"} +
-                   e.copie.cellules.join(u' ').split(u' ')));
+                   e.copie.cellules.join(u' ').split(u' ') +
+                   QStringList{"Imprimé", "le", "15/09/2010", "à", "10:30", "par", "Brunelix", BRUNELIX_VERSION}));
         EXPECT_TRUE(lance("pdfinfo", {pdf}).contains(QStringLiteral("Pages: %1 ").arg(prevision.feuilles.size())));
     }
 }
 
 TEST(Impression, SansImprimante)
 {
-    FenetreEssai f(tauxessai, QLocale(QLocale::French, QLocale::France), {}, {}, [] { return QPrinterInfo(); });
+    DependancesFenetre monde;
+    monde.imprimante = [] { return QPrinterInfo(); };
+    FenetreEssai f(tauxessai, QLocale(QLocale::French, QLocale::France), {}, {}, monde);
     QTest::mouseClick(f.c().semestre[0], Qt::LeftButton);
     struct Cas
     {
@@ -79,7 +84,7 @@ TEST(Impression, SansImprimante)
     };
     const QString pdf = f.dossier.filePath("tableau.pdf"), absurde = f.dossier.filePath("absent/tableau.pdf");
     const QString sans = "Pas d'imprimante par défaut. Modifiez votre configuration avant de relancer l'impression.";
-    const QString nom = "Brunelix 1er semestre 2010.pdf";
+    const QString nom = "Brunelix 1er semestre 2010 100.pdf";
     for (const Cas &c : {Cas{"OK seul", {}, {sans}, {}}, Cas{"en PDF, par Ctrl+P", pdf, {sans, nom}, {"tableau.pdf"}},
                          Cas{"dossier absent",
                              absurde,
