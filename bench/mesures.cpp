@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
-// Mesures : calcul d'une cellule, reconstruction complète du tableau, chargement des taux.
+// Mesures : calcul d'une cellule, reconstruction complète du tableau, chargement des taux ; puis
+// les deux rapports aux bases de comparaison (tableau contre arithmétique seule, démarrage contre
+// fenêtre minimale) et les deux mémoires résidentes. Des chiffres à rapporter, pas des seuils.
 #include "app/etat.h"
 #include "app/fenetres/formbrunelix.h"
 #include "app/fenetres/maj.h"
 #include "app/systeme/demarrage.h"
+#include "bench/arithmetique.h"
+#include "bench/demarrages.h"
 #include "calc/tableau.h"
 #include "calc/valeur.h"
 #include "rates/tabletaux.h"
@@ -17,6 +21,10 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
 
 namespace {
 
@@ -58,6 +66,19 @@ void construittableau14(benchmark::State &etat)
         benchmark::DoNotOptimize(calcul::construittableau(12.5, QStringLiteral("100"), francais));
 }
 BENCHMARK(construittableau14)->Unit(benchmark::kMicrosecond);
+
+// Base : les 442 cellules du même tableau, arithmétique et texte dans un tampon char seulement.
+void arithmetique14(benchmark::State &etat)
+{
+    const QLocale francais(QLocale::French, QLocale::France);
+    base::Textes textes;
+    for (auto _ : etat) {
+        base::remplit(12.5, 100, francais.decimalPoint().at(0).toLatin1(), textes);
+        benchmark::DoNotOptimize(textes);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(arithmetique14)->Unit(benchmark::kMicrosecond);
 
 // recalcule complet, écriture de la grille comprise, sur 14 colonnes ; fenêtre de cette taille
 // (vide : taille de conception).
@@ -154,6 +175,47 @@ void chargetaux101(benchmark::State &etat)
 }
 BENCHMARK(chargetaux101)->Unit(benchmark::kMicrosecond);
 
+// Console habituelle ; garde en plus le temps réel par itération de chaque mesure.
+class Releve : public benchmark::ConsoleReporter
+{
+  public:
+    std::map<std::string, double> temps;
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &r : runs)
+            if (!r.error_occurred && r.run_type == Run::RT_Iteration)
+                temps[r.benchmark_name()] = r.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+void rapporttableau(const Releve &releve)
+{
+    const auto tableau = releve.temps.find("construittableau14");
+    const auto arithmetique = releve.temps.find("arithmetique14");
+    if (tableau == releve.temps.end() || arithmetique == releve.temps.end())
+        return;
+    std::printf("Tableau de 442 cellules : %.1f us ; arithmétique seule : %.1f us ; rapport %.2f\n", tableau->second,
+                arithmetique->second, tableau->second / arithmetique->second);
+}
+
+void rapportdemarrage()
+{
+    constexpr int passages = 15;
+    const Demarrages d = mesuredemarrages(fichier101(), passages);
+    if (!d.valide) {
+        std::printf("Démarrage : un lancement n'a pas atteint sa première peinture\n");
+        return;
+    }
+    std::printf("Démarrage jusqu'à la première peinture (médianes de %d) : Brunelix %.1f ms ; fenêtre minimale "
+                "%.1f ms ; rapport %.2f\n",
+                passages, d.brunelixms, d.minimalems, d.brunelixms / d.minimalems);
+    std::printf("Mémoire résidente à la première peinture : Brunelix %ld kio ; fenêtre minimale %ld kio ; rapport "
+                "%.2f\n",
+                d.brunelixkio, d.minimalekio, static_cast<double>(d.brunelixkio) / static_cast<double>(d.minimalekio));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -163,7 +225,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     preparedemarrage();
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    Releve releve;
+    benchmark::RunSpecifiedBenchmarks(&releve);
     benchmark::Shutdown();
+    rapporttableau(releve);
+    rapportdemarrage();
     return 0;
 }
