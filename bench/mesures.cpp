@@ -25,6 +25,7 @@
 #include <cstdio>
 #include <map>
 #include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -194,6 +195,9 @@ class Releve : public benchmark::ConsoleReporter
 {
   public:
     std::map<std::string, double> temps;
+
+    // Couleurs seulement vers un terminal.
+    Releve() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
 
     void ReportRuns(const std::vector<Run> &runs) override
     {
