@@ -15,10 +15,13 @@
 #include "tests/serveuressai.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -36,6 +39,24 @@ QByteArray fichier101()
     for (int i = 0; i < 101; ++i)
         s += QByteArray::number(2 - i % 2) + "S" + QByteArray::number(2100 - i / 2) + "\t" +
              (i == 0 ? QByteArray("12.5") : QByteArray::number(1 + i % 7) + ".25") + "\r\n";
+    return s;
+}
+
+// Fichier à jour servi par la mise à jour : du semestre en cours au 2d semestre 2001, celui du
+// fichier échu, avec le même taux (une mise à jour ne perd aucun semestre).
+QByteArray fichierajour()
+{
+    const QDate aujourdhui = QDate::currentDate();
+    QByteArray s;
+    int annee = aujourdhui.year();
+    int semestre = aujourdhui.month() > 6 ? 2 : 1;
+    while (annee > 2001 || semestre == 2) {
+        s += QByteArray::number(semestre) + "S" + QByteArray::number(annee) + "\t" +
+             (annee == 2001 ? QByteArray("4.5") : QByteArray("3.25")) + "\r\n";
+        semestre = 3 - semestre;
+        if (semestre == 2)
+            --annee;
+    }
     return s;
 }
 
@@ -153,7 +174,7 @@ BENCHMARK(demarrage)->Unit(benchmark::kMillisecond);
 void demarragemaj(benchmark::State &etat)
 {
     Dossier d;
-    ServeurEssai serveur({ServeurEssai::reponse(fichier101())});
+    ServeurEssai serveur({ServeurEssai::reponse(fichierajour())});
     const QString fichier = d.dossier.filePath(QStringLiteral("BRUNELIX.TXT"));
     QFile ini(d.dossier.filePath(QStringLiteral("Brunelix.ini")));
     ini.open(QIODevice::WriteOnly);
@@ -171,8 +192,13 @@ void demarragemaj(benchmark::State &etat)
         e.emplacements = maj::emplacements({}, d.dossier.path());
         const auto maj = chargeparametres(e);
         FormBrunelix fenetre(e, *maj);
+        // La mise à jour part une fois la fenêtre montrée : attendre la fin du démarrage.
+        QEventLoop boucle;
+        QObject::connect(&fenetre, &FormBrunelix::demarre, &boucle, &QEventLoop::quit);
+        QTimer::singleShot(10000, &boucle, &QEventLoop::quit);
         fenetre.charge();
         fenetre.affiche();
+        boucle.exec();
         benchmark::DoNotOptimize(fenetre.grab());
     }
     if (serveur.requetes != static_cast<int>(etat.iterations()))
