@@ -6,6 +6,7 @@
 #include "app/systeme/demarrage.h"
 #include "app/systeme/fin.h"
 #include "app/systeme/lignecommande.h"
+#include "app/systeme/mesurepeinture.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -36,6 +37,9 @@ int main(int argc, char *argv[])
     // et la mise à jour automatique, s'il y en a une, achevée.
     if (qEnvironmentVariableIsSet("BRUNELIX_ESSAI_DEMARRAGE"))
         QObject::connect(&fenetre, &FormBrunelix::demarre, &fenetre, [] { fin::immediate(); });
+    // Mesures du démarrage : fin à la première peinture, mémoire résidente sur la sortie.
+    if (qEnvironmentVariableIsSet(variablemesurepeinture))
+        finapremierepeinture(&fenetre);
     fenetre.charge();
     fenetre.affiche();
     const int statut = fin::boucle(); // un rapport fatal au chargement rend son statut sans boucle

@@ -1,22 +1,34 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
-// Mesures : calcul d'une cellule, reconstruction complète du tableau, chargement des taux.
+// Mesures : calcul d'une cellule, reconstruction complète du tableau, chargement des taux ; puis
+// les deux rapports aux bases de comparaison (tableau contre arithmétique seule, démarrage contre
+// fenêtre minimale) et les deux mémoires résidentes. Des chiffres à rapporter, pas des seuils.
 #include "app/etat.h"
 #include "app/fenetres/formbrunelix.h"
 #include "app/fenetres/maj.h"
 #include "app/systeme/demarrage.h"
+#include "bench/arithmetique.h"
+#include "bench/demarrages.h"
 #include "calc/tableau.h"
 #include "calc/valeur.h"
 #include "rates/tabletaux.h"
 #include "tests/serveuressai.h"
 
 #include <QApplication>
+#include <QDate>
+#include <QEventLoop>
 #include <QFile>
 #include <QLineEdit>
 #include <QLocale>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <unistd.h>
 
 namespace {
 
@@ -27,6 +39,24 @@ QByteArray fichier101()
     for (int i = 0; i < 101; ++i)
         s += QByteArray::number(2 - i % 2) + "S" + QByteArray::number(2100 - i / 2) + "\t" +
              (i == 0 ? QByteArray("12.5") : QByteArray::number(1 + i % 7) + ".25") + "\r\n";
+    return s;
+}
+
+// Fichier à jour servi par la mise à jour : du semestre en cours au 2d semestre 2001, celui du
+// fichier échu, avec le même taux (une mise à jour ne perd aucun semestre).
+QByteArray fichierajour()
+{
+    const QDate aujourdhui = QDate::currentDate();
+    QByteArray s;
+    int annee = aujourdhui.year();
+    int semestre = aujourdhui.month() > 6 ? 2 : 1;
+    while (annee > 2001 || semestre == 2) {
+        s += QByteArray::number(semestre) + "S" + QByteArray::number(annee) + "\t" +
+             (annee == 2001 ? QByteArray("4.5") : QByteArray("3.25")) + "\r\n";
+        semestre = 3 - semestre;
+        if (semestre == 2)
+            --annee;
+    }
     return s;
 }
 
@@ -58,6 +88,33 @@ void construittableau14(benchmark::State &etat)
         benchmark::DoNotOptimize(calcul::construittableau(12.5, QStringLiteral("100"), francais));
 }
 BENCHMARK(construittableau14)->Unit(benchmark::kMicrosecond);
+
+// La reconstruction que fait la fenêtre : le tableau précédent resservant, montants alternés
+// (toutes les cellules changent à chaque passe).
+void reconstruittableau14(benchmark::State &etat)
+{
+    const QLocale francais(QLocale::French, QLocale::France);
+    calcul::Tableau t;
+    int i = 0;
+    for (auto _ : etat) {
+        calcul::construittableau(12.5, ++i % 2 ? QStringLiteral("100") : QStringLiteral("250"), francais, t);
+        benchmark::DoNotOptimize(t);
+    }
+}
+BENCHMARK(reconstruittableau14)->Unit(benchmark::kMicrosecond);
+
+// Base : les 442 cellules du même tableau, arithmétique et texte dans un tampon char seulement.
+void arithmetique14(benchmark::State &etat)
+{
+    const QLocale francais(QLocale::French, QLocale::France);
+    base::Textes textes;
+    for (auto _ : etat) {
+        base::remplit(12.5, 100, francais.decimalPoint().at(0).toLatin1(), textes);
+        benchmark::DoNotOptimize(textes);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(arithmetique14)->Unit(benchmark::kMicrosecond);
 
 // recalcule complet, écriture de la grille comprise, sur 14 colonnes ; fenêtre de cette taille
 // (vide : taille de conception).
@@ -117,7 +174,7 @@ BENCHMARK(demarrage)->Unit(benchmark::kMillisecond);
 void demarragemaj(benchmark::State &etat)
 {
     Dossier d;
-    ServeurEssai serveur({ServeurEssai::reponse(fichier101())});
+    ServeurEssai serveur({ServeurEssai::reponse(fichierajour())});
     const QString fichier = d.dossier.filePath(QStringLiteral("BRUNELIX.TXT"));
     QFile ini(d.dossier.filePath(QStringLiteral("Brunelix.ini")));
     ini.open(QIODevice::WriteOnly);
@@ -135,8 +192,13 @@ void demarragemaj(benchmark::State &etat)
         e.emplacements = maj::emplacements({}, d.dossier.path());
         const auto maj = chargeparametres(e);
         FormBrunelix fenetre(e, *maj);
+        // La mise à jour part une fois la fenêtre montrée : attendre la fin du démarrage.
+        QEventLoop boucle;
+        QObject::connect(&fenetre, &FormBrunelix::demarre, &boucle, &QEventLoop::quit);
+        QTimer::singleShot(10000, &boucle, &QEventLoop::quit);
         fenetre.charge();
         fenetre.affiche();
+        boucle.exec();
         benchmark::DoNotOptimize(fenetre.grab());
     }
     if (serveur.requetes != static_cast<int>(etat.iterations()))
@@ -154,6 +216,54 @@ void chargetaux101(benchmark::State &etat)
 }
 BENCHMARK(chargetaux101)->Unit(benchmark::kMicrosecond);
 
+// Console habituelle ; garde en plus le temps réel par itération de chaque mesure.
+class Releve : public benchmark::ConsoleReporter
+{
+  public:
+    std::map<std::string, double> temps;
+
+    // Couleurs seulement vers un terminal.
+    Releve() : ConsoleReporter(isatty(fileno(stdout)) ? OO_Defaults : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run> &runs) override
+    {
+        for (const Run &r : runs)
+            if (!r.error_occurred && r.run_type == Run::RT_Iteration)
+                temps[r.benchmark_name()] = r.GetAdjustedRealTime();
+        ConsoleReporter::ReportRuns(runs);
+    }
+};
+
+// Le tableau neuf à chaque fois, puis reconstruit sur le précédent comme le fait la fenêtre.
+void rapporttableau(const Releve &releve)
+{
+    const auto arithmetique = releve.temps.find("arithmetique14");
+    if (arithmetique == releve.temps.end())
+        return;
+    for (const char *nom : {"construittableau14", "reconstruittableau14"}) {
+        const auto tableau = releve.temps.find(nom);
+        if (tableau != releve.temps.end())
+            std::printf("Tableau de 442 cellules (%s) : %.1f us ; arithmétique seule : %.1f us ; rapport %.2f\n", nom,
+                        tableau->second, arithmetique->second, tableau->second / arithmetique->second);
+    }
+}
+
+void rapportdemarrage()
+{
+    constexpr int passages = 15;
+    const Demarrages d = mesuredemarrages(fichier101(), passages);
+    if (!d.valide) {
+        std::printf("Démarrage : un lancement n'a pas atteint sa première peinture\n");
+        return;
+    }
+    std::printf("Démarrage jusqu'à la première peinture (médianes de %d) : Brunelix %.1f ms ; fenêtre minimale "
+                "%.1f ms ; rapport %.2f\n",
+                passages, d.brunelixms, d.minimalems, d.brunelixms / d.minimalems);
+    std::printf("Mémoire résidente à la première peinture : Brunelix %ld kio ; fenêtre minimale %ld kio ; rapport "
+                "%.2f\n",
+                d.brunelixkio, d.minimalekio, static_cast<double>(d.brunelixkio) / static_cast<double>(d.minimalekio));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -163,7 +273,10 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     preparedemarrage();
     benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
+    Releve releve;
+    benchmark::RunSpecifiedBenchmarks(&releve);
     benchmark::Shutdown();
+    rapporttableau(releve);
+    rapportdemarrage();
     return 0;
 }

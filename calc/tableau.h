@@ -26,5 +26,7 @@ struct Tableau
 };
 
 Tableau construittableau(double taux, const QString &montant, const QLocale &regional);
+// Le même dans t, un tableau précédent : ses textes de cellules sont réécrits en place.
+void construittableau(double taux, const QString &montant, const QLocale &regional, Tableau &t);
 
 } // namespace calcul

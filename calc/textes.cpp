@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -26,7 +27,7 @@ Decimal decompose(double x)
     Decimal d;
     d.negatif = std::signbit(x) && x != 0;
     if (x == 0) {
-        d.chiffres = "0";
+        d.chiffres.push_back('0');
         return d;
     }
     char tampon[64];
@@ -72,46 +73,103 @@ QString ecrit(const Decimal &d, QChar separateur, bool zerotete)
     return s;
 }
 
+// Motif « 0.00 » d'un nombre fini, avec « . », dans texte (330 caractères) ; rend la longueur.
+int ecritcentimes(double valeur, char *texte)
+{
+    // 15 chiffres significatifs : « d.dddddddddddddde±x », sans signe.
+    char sci[32];
+    const auto r = std::to_chars(sci, sci + sizeof sci, std::fabs(valeur), std::chars_format::scientific, 14);
+    char chiffres[15];
+    chiffres[0] = sci[0];
+    std::copy(sci + 2, sci + 16, chiffres + 1);
+    int exposant = 0;
+    std::from_chars(sci + (sci[17] == '+' ? 18 : 17), r.ptr, exposant);
+    const bool zero = valeur == 0;
+    // Entier des centimes sur les chiffres décimaux, moitié en s'éloignant de zéro ; un chiffre
+    // de tête de réserve pour la retenue, puis au plus 309 chiffres entiers et 2 décimales.
+    char centimes[320];
+    int n = 1;
+    centimes[0] = '0';
+    const int garde = exposant + 3; // chiffres jusqu'aux centièmes
+    bool arrondihaut = false;
+    if (!zero && garde > 0) {
+        for (int i = 0; i < garde; ++i)
+            centimes[n++] = i < 15 ? chiffres[i] : '0';
+        arrondihaut = garde < 15 && chiffres[garde] >= '5';
+    } else if (!zero && garde == 0) {
+        arrondihaut = chiffres[0] >= '5';
+    }
+    if (arrondihaut) {
+        int i = n - 1;
+        for (; centimes[i] == '9'; --i)
+            centimes[i] = '0';
+        ++centimes[i];
+    }
+    // Zéros de tête ôtés, trois chiffres au moins (« 0 », puis deux décimales).
+    int debut = 0;
+    while (debut < n - 3 && centimes[debut] == '0')
+        ++debut;
+    const int longueur = n - debut;
+    if (longueur < 3) {
+        std::copy_backward(centimes + debut, centimes + n, centimes + 3);
+        std::fill(centimes, centimes + 3 - longueur, '0');
+        debut = 0;
+        n = 3;
+    }
+    const char *const c = centimes + debut;
+    const char *const fin = centimes + n;
+    const bool nul = std::all_of(c, fin, [](char x) { return x == '0'; });
+    const bool moins = std::signbit(valeur) && !zero && !nul;
+    char *d = texte;
+    if (moins)
+        *d++ = '-';
+    d = std::copy(c, fin - 2, d);
+    *d++ = '.';
+    d = std::copy(fin - 2, fin, d);
+    return static_cast<int>(d - texte);
+}
+
 } // namespace
 
 QString textecellule(double valeur, const QLocale &regional)
 {
-    const QString sep = regional.decimalPoint();
-    if (!std::isfinite(valeur))
-        return QString::number(valeur);
-    const Decimal d = decompose(valeur);
-    // Entier des centimes sur les chiffres décimaux, moitié en s'éloignant de zéro.
-    std::string centimes;
-    const int n = static_cast<int>(d.chiffres.size());
-    const int garde = d.exposant + 3; // chiffres jusqu'aux centièmes
-    bool arrondihaut = false;
-    if (d.chiffres != "0" && garde > 0) {
-        centimes.assign(d.chiffres, 0, static_cast<std::size_t>(std::min(garde, n)));
-        if (garde > n)
-            centimes.append(static_cast<std::size_t>(garde - n), '0');
-        arrondihaut = garde < n && d.chiffres[static_cast<std::size_t>(garde)] >= '5';
-    } else if (d.chiffres != "0" && garde == 0) {
-        arrondihaut = d.chiffres[0] >= '5';
-    }
-    if (centimes.empty())
-        centimes = "0";
-    if (arrondihaut) {
-        int i = static_cast<int>(centimes.size()) - 1;
-        for (; i >= 0 && centimes[static_cast<std::size_t>(i)] == '9'; --i)
-            centimes[static_cast<std::size_t>(i)] = '0';
-        if (i < 0)
-            centimes.insert(centimes.begin(), '1');
-        else
-            ++centimes[static_cast<std::size_t>(i)];
-    }
-    while (centimes.size() < 3)
-        centimes.insert(centimes.begin(), '0');
-    const bool nul = centimes.find_first_not_of('0') == std::string::npos;
-    QString s = d.negatif && !nul ? QStringLiteral("-") : QString();
-    s += QString::fromLatin1(centimes.data(), static_cast<qsizetype>(centimes.size() - 2));
-    s += sep;
-    s += QString::fromLatin1(centimes.data() + centimes.size() - 2, 2);
+    return textecellule(valeur, regional.decimalPoint());
+}
+
+QString textecellule(double valeur, const QString &separateur)
+{
+    QString s;
+    textecellule(valeur, separateur, s);
     return s;
+}
+
+void textecellule(double valeur, const QString &separateur, QString &cible)
+{
+    if (!std::isfinite(valeur)) {
+        cible = QString::number(valeur);
+        return;
+    }
+    char texte[330];
+    const int n = ecritcentimes(valeur, texte);
+    if (separateur.size() != 1) {
+        const QString s = QLatin1String(texte, n - 3) + separateur + QLatin1String(texte + n - 2, 2);
+        if (s != cible)
+            cible = s;
+        return;
+    }
+    // Séparateur d'un caractère : comparé puis écrit en place, sans allocation quand la chaîne
+    // n'est pas partagée.
+    const QChar sep = separateur.front();
+    const auto caractere = [&](int i) { return i == n - 3 ? sep : QChar(QLatin1Char(texte[i])); };
+    bool pareil = cible.size() == n;
+    for (int i = 0; pareil && i < n; ++i)
+        pareil = cible.at(i) == caractere(i);
+    if (pareil)
+        return;
+    cible.resize(n);
+    QChar *d = cible.data();
+    for (int i = 0; i < n; ++i)
+        d[i] = caractere(i);
 }
 
 QString textenombre(double valeur, const QLocale &regional)

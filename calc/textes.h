@@ -12,6 +12,10 @@ namespace calcul {
 // Motif « 0.00 » : deux décimales, séparateur régional, pas de groupement,
 // moitiés arrondies en s'éloignant de zéro (sur 15 chiffres significatifs).
 QString textecellule(double valeur, const QLocale &regional);
+// La même, le séparateur lu une fois pour tout un tableau ; la seconde réécrit cible en place
+// (aucune allocation quand le texte ne change pas ou que cible n'est pas partagée).
+QString textecellule(double valeur, const QString &separateur);
+void textecellule(double valeur, const QString &separateur, QString &cible);
 
 // Nombre sur 15 chiffres significatifs au plus, zéros de fin supprimés,
 // zéro devant le séparateur régional (1,00289166666667).

@@ -63,12 +63,15 @@ int PageAide::place(const QPoint &origine, int largeur)
 
 void PageAide::dispose()
 {
+    // Rien à faire tant que la page est cachée : elle se place quand elle se montre.
+    if (!page_->isVisible())
+        return;
     contenu_->ensurePolished(); // hauteurs mesurées dans la police qu'aura chaque texte
     const QWidget *pile = page_->parentWidget();
     const QPoint origine = pile->mapTo(onglets_, QPoint(0, 0));
     const QSize taille = pile->size();
-    // Rien à refaire avant l'affichage, ni pour la même place.
-    if (!pile->isVisible() || (origine == origine_ && taille == taille_))
+    // Rien à refaire pour la même place.
+    if (origine == origine_ && taille == taille_)
         return;
     origine_ = origine;
     taille_ = taille;

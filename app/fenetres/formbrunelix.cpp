@@ -249,7 +249,8 @@ void FormBrunelix::recalcule()
         return;
     }
     const double r = taux::tauxperiode(etat_.table, annee, semestre);
-    const calcul::Tableau t = calcul::construittableau(r, c_.montant->text(), QLocale());
+    calcul::construittableau(r, c_.montant->text(), QLocale(), tableau_);
+    const calcul::Tableau &t = tableau_;
     c_.tauxannuel->setText(t.intitule);
     montreretenu(t.montant);
     if (t.colonnes > 0) {

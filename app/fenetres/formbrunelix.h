@@ -8,6 +8,7 @@
 #include "app/bureau/bureau.h"
 #include "app/disposition/dispositionprincipale.h"
 #include "app/fenetres/dependancesfenetre.h"
+#include "calc/tableau.h"
 
 #include <QPixmap>
 #include <QWidget>
@@ -78,6 +79,7 @@ class FormBrunelix : public QWidget
     Onglets *onglets_;
     AvisDiffere *avis_;
     QPixmap fond_;
+    calcul::Tableau tableau_; // le dernier construit : ses textes resservent au suivant
     Calculatrice calculatrice_;
     std::array<QWidget *, 11> ordre_{};
 };
