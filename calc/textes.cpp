@@ -73,9 +73,41 @@ QString ecrit(const Decimal &d, QChar separateur, bool zerotete)
     return s;
 }
 
+// Valeur qui est le double le plus proche d'un nombre entier K de centimes, |K| < 10^15 (toute
+// cellule du tableau) : ses 15 chiffres significatifs sont exactement K / 100, car l'écart au double
+// (un demi-ulp, moins de 1,2e-16 en relatif) reste sous le demi-pas de la 15e décimale (plus de
+// 5e-16). Les centimes s'écrivent alors en entier. Rend la longueur, 0 pour toute autre valeur.
+int ecritcentimesentiers(double valeur, char *texte)
+{
+    const double k = std::nearbyint(valeur * 100);
+    if (!(std::fabs(k) < 1e15) || k / 100 != valeur)
+        return 0;
+    const long long centimes = static_cast<long long>(std::fabs(k));
+    char chiffres[20];
+    char *fin = std::to_chars(chiffres, chiffres + sizeof chiffres, centimes).ptr;
+    const int n = static_cast<int>(fin - chiffres);
+    char *d = texte;
+    if (k < 0)
+        *d++ = '-';
+    if (n < 3) { // « 0.0x », « 0.xx »
+        *d++ = '0';
+        *d++ = '.';
+        if (n < 2)
+            *d++ = '0';
+        d = std::copy(chiffres, fin, d);
+        return static_cast<int>(d - texte);
+    }
+    d = std::copy(chiffres, fin - 2, d);
+    *d++ = '.';
+    d = std::copy(fin - 2, fin, d);
+    return static_cast<int>(d - texte);
+}
+
 // Motif « 0.00 » d'un nombre fini, avec « . », dans texte (330 caractères) ; rend la longueur.
 int ecritcentimes(double valeur, char *texte)
 {
+    if (const int n = ecritcentimesentiers(valeur, texte))
+        return n;
     // 15 chiffres significatifs : « d.dddddddddddddde±x », sans signe.
     char sci[32];
     const auto r = std::to_chars(sci, sci + sizeof sci, std::fabs(valeur), std::chars_format::scientific, 14);
