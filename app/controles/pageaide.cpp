@@ -33,6 +33,11 @@ PageAide::PageAide(QTabWidget *onglets, QWidget *page, std::span<const dispositi
     // La pile des pages a la place de chaque page, même cachée : la zone la suit.
     page_->installEventFilter(this);
     page_->parentWidget()->installEventFilter(this);
+    // Créée sur une page déjà montrée : elle se montre et se place aussitôt.
+    if (page_->isVisible()) {
+        zone_->show();
+        dispose();
+    }
 }
 
 bool PageAide::eventFilter(QObject *, QEvent *e)

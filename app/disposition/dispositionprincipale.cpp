@@ -196,20 +196,14 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     // Barre d'onglets basse : le contenu commence à 20 pixels du haut.
     c.onglets->setStyleSheet(QStringLiteral("QTabBar::tab { height: 18px; padding: 0px 8px; }"));
     QWidget *calcul = onglet(c.onglets, QStringLiteral(" Calcul  "));
-    auto *aide = new QWidget;
-    c.onglets->addTab(aide, QStringLiteral(" Aide  "));
-    new PageAide(c.onglets, aide, etiquettesaide);
-    QWidget *detail = onglet(c.onglets, QStringLiteral(" Détail  "));
+    c.pageaide = new QWidget;
+    c.onglets->addTab(c.pageaide, QStringLiteral(" Aide  "));
+    c.plandetail = onglet(c.onglets, QStringLiteral(" Détail  "));
 
     c.Label4 = creeetiquette(calcul, etiquettescalcul[0]);
     c.Label3 = creeetiquette(calcul, etiquettescalcul[1]);
     c.grille = creegrille(calcul);
 
-    creeetiquettes(detail, etiquettesdetail);
-    creetraits(detail, traitsdetail);
-    for (std::size_t i = 0; i < c.v.size(); ++i)
-        c.v[i] = creeetiquette(detail, valeursdetail[i]);
-    c.remise = creeetiquette(detail, remisedetail);
     for (const auto &a : nomsaccessibles) {
         QWidget *w = fenetre->findChild<QWidget *>(QString::fromUtf8(a.objet));
         w->setAccessibleName(QString::fromUtf8(a.nom));
@@ -222,6 +216,16 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
         }
     }
     return c;
+}
+
+void construitpages(ControlesPrincipaux &c)
+{
+    new PageAide(c.onglets, c.pageaide, etiquettesaide);
+    creeetiquettes(c.plandetail, etiquettesdetail);
+    creetraits(c.plandetail, traitsdetail);
+    for (std::size_t i = 0; i < c.v.size(); ++i)
+        c.v[i] = creeetiquette(c.plandetail, valeursdetail[i]);
+    c.remise = creeetiquette(c.plandetail, remisedetail);
 }
 
 QSize tailleconception()

@@ -26,11 +26,14 @@ struct ControlesPrincipaux
     std::array<QRadioButton *, 2> semestre;
     QTabWidget *onglets;
     QTableWidget *grille;
+    QWidget *pageaide, *plandetail; // vides jusqu'à construitpages
     std::array<QLabel *, 14> v;
     QLabel *remise; // sous le prix du détail
 };
 
 ControlesPrincipaux construitfenetre(QWidget *fenetre);
+// Les textes des onglets Aide et Détail, que la première peinture ne montre pas.
+void construitpages(ControlesPrincipaux &c);
 
 // Taille de conception de la zone cliente, minimum de la fenêtre.
 QSize tailleconception();

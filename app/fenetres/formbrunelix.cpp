@@ -44,6 +44,8 @@
 
 namespace {
 
+constexpr int delaisanspeinture = 500; // ms
+
 const QString avistableau =
     QStringLiteral("Calcul impossible pour ce taux ou ce montant : le tableau n'est pas à jour.");
 
@@ -161,7 +163,26 @@ void FormBrunelix::affiche()
     show();
     activateWindow();
     active();
-    QTimer::singleShot(0, this, &FormBrunelix::majdemarrage);
+    // La suite attend la première peinture ; une fenêtre jamais peinte la fait au bout du délai.
+    demarrage_ = Demarrage::affichee;
+    QTimer::singleShot(delaisanspeinture, this, &FormBrunelix::suitedemarrage);
+}
+
+void FormBrunelix::suitedemarrage()
+{
+    if (demarrage_ != Demarrage::affichee)
+        return;
+    demarrage_ = Demarrage::suivi;
+    construitpages();
+    majdemarrage();
+}
+
+void FormBrunelix::construitpages()
+{
+    if (pages_)
+        return;
+    pages_ = true;
+    ::construitpages(c_);
 }
 
 // Mise à jour automatique, fenêtre montrée : le téléchargement laisse tourner les événements ;
@@ -303,6 +324,7 @@ void FormBrunelix::doubleclic()
 
 void FormBrunelix::calculedetail(qint16 &colonne, qint16 &ligne)
 {
+    construitpages();
     double a = colonne - 1;
     if (colonne == 1) {
         qint16 annee = 0;
@@ -326,6 +348,7 @@ void FormBrunelix::calculedetail(qint16 &colonne, qint16 &ligne)
 
 void FormBrunelix::ongletchange(int precedent)
 {
+    construitpages();
     if (onglets_->courant() == 2 && !etat_.detailvalide)
         onglets_->setCourant(precedent);
 }
@@ -359,6 +382,8 @@ void FormBrunelix::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, fond_);
+    if (demarrage_ == Demarrage::affichee)
+        QTimer::singleShot(0, this, &FormBrunelix::suitedemarrage);
 }
 
 void FormBrunelix::changeEvent(QEvent *e)

@@ -33,8 +33,9 @@ class FormBrunelix : public QWidget
 
     void charge(); // chargement, avant le premier affichage
     void active(); // activation : premier affichage, retour d'une fenêtre du programme
-    // Affichage centré puis activation ; la mise à jour automatique suit, fenêtre montrée,
-    // et demarre() est émis quand elle a fini (ou quand elle n'avait pas lieu d'être).
+    // Affichage centré puis activation ; après la première peinture viennent les onglets Aide et
+    // Détail, puis la mise à jour automatique, et demarre() est émis quand elle a fini (ou quand
+    // elle n'avait pas lieu d'être).
     void affiche();
 
     void recalcule();
@@ -67,7 +68,9 @@ class FormBrunelix : public QWidget
     void apropos();
     void miseajour();
     void ordretabulation();
+    void suitedemarrage();
     void majdemarrage();
+    void construitpages();
     void montreretenu(const calcul::MontantLu &lu);
     void montremention(qint16 annee);
 
@@ -82,4 +85,6 @@ class FormBrunelix : public QWidget
     calcul::Tableau tableau_; // le dernier construit : ses textes resservent au suivant
     Calculatrice calculatrice_;
     std::array<QWidget *, 11> ordre_{};
+    enum class Demarrage { avant, affichee, suivi } demarrage_ = Demarrage::avant;
+    bool pages_ = false; // onglets Aide et Détail construits
 };
