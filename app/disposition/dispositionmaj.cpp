@@ -3,12 +3,11 @@
 #include "app/disposition/dispositionmaj.h"
 
 #include "app/controles/couleurs.h"
+#include "app/controles/images.h"
 #include "app/disposition/disposition.h"
 #include "config/parametres.h"
 
 #include <QCheckBox>
-#include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -65,7 +64,7 @@ struct Image
 };
 
 // Les images des boutons sont posées sur leur bord gauche, au-dessus d'eux.
-constexpr Image images[] = {
+constexpr Image illustrations[] = {
     {"Image1", 4860, 720, 435, 435, "majglobe.png"},
     {"Picture2", 180, 2970, 305, 305, "majok.png"},
     {"Picture1", 3900, 3030, 210, 210, "majannuler.png"},
@@ -105,12 +104,11 @@ ControlesMaj construitmaj(QWidget *dialogue)
     place(ftp, 840, 2100, 4455, 285, "ftp");
     couleurs::imposefond(ftp, QPalette::Base, couleurs::rose);
 
-    for (const Image &i : images) {
+    for (const Image &i : illustrations) {
         auto *w = new QLabel(dialogue);
         place(w, i.gauche, i.haut, i.largeur, i.hauteur, i.nom);
-        // QIcon prend la variante @2x sur un écran à 200 %.
-        const QString chemin = QStringLiteral(":/images/") + QString::fromUtf8(i.fichier);
-        w->setPixmap(QIcon(chemin).pixmap(QImageReader(chemin).size(), w->devicePixelRatioF()));
+        // La variante @2x sur un écran à 200 %.
+        w->setPixmap(images::icone(i.fichier).pixmap(images::taille(i.fichier), w->devicePixelRatioF()));
         w->setAlignment(Qt::AlignCenter);
         w->raise();
     }

@@ -4,6 +4,7 @@
 
 #include "app/controles/boutonimage.h"
 #include "app/controles/couleurs.h"
+#include "app/controles/images.h"
 #include "app/controles/pageaide.h"
 #include "app/disposition/disposition.h"
 #include "app/disposition/dispositiononglets.h"
@@ -11,8 +12,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHeaderView>
-#include <QIcon>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,9 +63,8 @@ QPushButton *bouton(QWidget *parent, const char *nom, const char *image, const c
     auto *b = new BoutonImage(parent);
     b->setObjectName(QString::fromUtf8(nom));
     // L'icône prend seule la variante @2x sur un écran à 200 % ; sa taille logique est celle du dessin 1x.
-    const QString chemin = QStringLiteral(":/images/") + QString::fromUtf8(image);
-    b->setIcon(QIcon(chemin));
-    b->setIconSize(QImageReader(chemin).size());
+    b->setIcon(images::icone(image));
+    b->setIconSize(images::taille(image));
     b->setToolTip(QString::fromUtf8(bulle));
     b->setAccessibleName(b->toolTip()); // le lecteur d'écran annonce la bulle
     if (grise)

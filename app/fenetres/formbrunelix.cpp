@@ -6,6 +6,7 @@
 #include "app/controles/couleurs.h"
 #include "app/controles/fond.h"
 #include "app/controles/grille.h"
+#include "app/controles/images.h"
 #include "app/controles/onglets.h"
 #include "app/disposition/disposition.h"
 #include "app/etat.h"
@@ -69,7 +70,7 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, DependancesFenetre depe
       etat_(etat), maj_(maj), dependances_(std::move(dependances))
 {
     setWindowTitle(QStringLiteral("Brunelix"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/icone.png")));
+    setWindowIcon(images::icone("icone.png"));
     // Agrandissable, jamais plus petite que la taille de conception.
     setMinimumSize(tailleconception());
     resize(tailleconception());

@@ -3,6 +3,7 @@
 #include "app/fenetres/frmtalven.h"
 
 #include "app/controles/couleurs.h"
+#include "app/controles/images.h"
 #include "app/disposition/disposition.h"
 #include "app/systeme/demarrage.h"
 
@@ -29,7 +30,7 @@ FrmTALVEN::FrmTALVEN(QWidget *parent)
 
     auto *image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image3"));
-    image->setPixmap(QIcon(QStringLiteral(":/images/logo.png")).pixmap(QSize(145, 50), devicePixelRatioF()));
+    image->setPixmap(images::icone("logo.png").pixmap(QSize(145, 50), devicePixelRatioF()));
     image->setGeometry(twips(180), twips(120), twips(2175), twips(750));
 
     const disposition::Etiquette texte{"LabelTalven",      240, 960, 2115, 1275, "", disposition::Droite,

@@ -4,6 +4,7 @@
 
 #include "app/bureau/bureau.h"
 #include "app/controles/couleurs.h"
+#include "app/controles/images.h"
 #include "app/disposition/disposition.h"
 #include "app/etat.h"
 #include "app/systeme/demarrage.h"
@@ -23,7 +24,7 @@ Maj::Maj(const EtatBrunelix &etat, maj::Dependances dependances, QWidget *parent
       etat_(etat), dependances_(std::move(dependances))
 {
     setWindowTitle(QStringLiteral("Mise à jour des taux de crédit gratuit"));
-    setWindowIcon(QIcon(QStringLiteral(":/images/iconemaj.png")));
+    setWindowIcon(images::icone("iconemaj.png"));
     setFixedSize(disposition::twips(5385), disposition::twips(3390));
     setFont(policefenetres());
     QPalette p = palette();
