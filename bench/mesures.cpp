@@ -250,7 +250,7 @@ void rapporttableau(const Releve &releve)
 
 void rapportdemarrage()
 {
-    constexpr int passages = 15;
+    constexpr int passages = 31;
     const Demarrages d = mesuredemarrages(fichier101(), passages);
     if (!d.valide) {
         std::printf("Démarrage : un lancement n'a pas atteint sa première peinture\n");
