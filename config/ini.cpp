@@ -201,13 +201,22 @@ QByteArray edite(QByteArray c, const QByteArray &section, const QList<std::pair<
 
 QString lireini(const QString &section, const QString &cle, const QString &chemin)
 {
+    return lireini(section, QList<QString>{cle}, chemin).constFirst();
+}
+
+QList<QString> lireini(const QString &section, const QList<QString> &cles, const QString &chemin)
+{
+    QList<QString> valeurs(cles.size());
     QByteArray contenu;
     if (lit(chemin, contenu) != Etat::Lu)
-        return {};
-    const Position p = cherche(contenu, lignes(contenu), section.toUtf8(), cle.toUtf8());
-    if (p.ligne < 0)
-        return {};
-    return decode(QByteArrayView(contenu.constData() + p.valdebut, p.valfin - p.valdebut));
+        return valeurs;
+    const QList<Ligne> ls = lignes(contenu);
+    for (qsizetype i = 0; i < cles.size(); ++i) {
+        const Position p = cherche(contenu, ls, section.toUtf8(), cles[i].toUtf8());
+        if (p.ligne >= 0)
+            valeurs[i] = decode(QByteArrayView(contenu.constData() + p.valdebut, p.valfin - p.valdebut));
+    }
+    return valeurs;
 }
 
 void ecrireini(const QString &section, const QList<std::pair<QString, QString>> &valeurs, const QString &chemin)

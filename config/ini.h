@@ -21,6 +21,8 @@ constexpr qint64 taillemaxini = 1024 * 1024;
 // la section ou la clé manque. Un fichier qui n'est pas un fichier ordinaire,
 // dépasse 1 Mio ou n'est pas du texte (octet NUL, UTF-16) est lu comme absent.
 QString lireini(const QString &section, const QString &cle, const QString &chemin);
+// Les valeurs de plusieurs clés d'une seule lecture du fichier, dans l'ordre des clés.
+QList<QString> lireini(const QString &section, const QList<QString> &cles, const QString &chemin);
 
 // Écrit les valeurs (clé, valeur) d'un seul remplacement du fichier, en créant fichier,
 // section et clés au besoin : clé manquante en fin de section, section manquante en fin

@@ -25,12 +25,13 @@ QString cheminparametres(const QString &dossier)
 
 Parametres litparametres(const QString &chemin)
 {
+    const QList<QString> v = lireini(section, {cleadresse, cleconnexion, clemaj}, chemin);
     Parametres p;
-    p.adresse = lireini(section, cleadresse, chemin);
+    p.adresse = v[0];
     if (p.adresse.isEmpty())
         p.adresse = adressedefaut();
-    p.checkconnection = lireini(section, cleconnexion, chemin) != QStringLiteral("0");
-    p.checkmaj = lireini(section, clemaj, chemin) == QStringLiteral("1");
+    p.checkconnection = v[1] != QStringLiteral("0");
+    p.checkmaj = v[2] == QStringLiteral("1");
     return p;
 }
 
