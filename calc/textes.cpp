@@ -82,22 +82,14 @@ int ecritcentimesentiers(double valeur, char *texte)
     const double k = std::nearbyint(valeur * 100);
     if (!(std::fabs(k) < 1e15) || k / 100 != valeur)
         return 0;
-    const long long centimes = static_cast<long long>(std::fabs(k));
-    char chiffres[20];
-    char *fin = std::to_chars(chiffres, chiffres + sizeof chiffres, centimes).ptr;
-    const int n = static_cast<int>(fin - chiffres);
+    // Deux zéros devant les chiffres : trois chiffres au moins (« 0.05 »).
+    char chiffres[22] = {'0', '0'};
+    const char *fin = std::to_chars(chiffres + 2, chiffres + sizeof chiffres, static_cast<long long>(std::fabs(k))).ptr;
+    const char *debut = std::min<const char *>(chiffres + 2, fin - 3);
     char *d = texte;
     if (k < 0)
         *d++ = '-';
-    if (n < 3) { // « 0.0x », « 0.xx »
-        *d++ = '0';
-        *d++ = '.';
-        if (n < 2)
-            *d++ = '0';
-        d = std::copy(chiffres, fin, d);
-        return static_cast<int>(d - texte);
-    }
-    d = std::copy(chiffres, fin - 2, d);
+    d = std::copy(debut, fin - 2, d);
     *d++ = '.';
     d = std::copy(fin - 2, fin, d);
     return static_cast<int>(d - texte);

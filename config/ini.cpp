@@ -211,8 +211,9 @@ QList<QString> lireini(const QString &section, const QList<QString> &cles, const
     if (lit(chemin, contenu) != Etat::Lu)
         return valeurs;
     const QList<Ligne> ls = lignes(contenu);
+    const QByteArray s = section.toUtf8();
     for (qsizetype i = 0; i < cles.size(); ++i) {
-        const Position p = cherche(contenu, ls, section.toUtf8(), cles[i].toUtf8());
+        const Position p = cherche(contenu, ls, s, cles[i].toUtf8());
         if (p.ligne >= 0)
             valeurs[i] = decode(QByteArrayView(contenu.constData() + p.valdebut, p.valfin - p.valdebut));
     }

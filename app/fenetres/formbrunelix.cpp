@@ -180,10 +180,8 @@ void FormBrunelix::suitedemarrage()
 
 void FormBrunelix::construitpages()
 {
-    if (pages_)
-        return;
-    pages_ = true;
-    ::construitpages(c_);
+    if (!c_.remise) // pas encore construits
+        ::construitpages(c_);
 }
 
 // Mise à jour automatique, fenêtre montrée : le téléchargement laisse tourner les événements ;

@@ -86,5 +86,4 @@ class FormBrunelix : public QWidget
     Calculatrice calculatrice_;
     std::array<QWidget *, 11> ordre_{};
     enum class Demarrage { avant, affichee, suivi } demarrage_ = Demarrage::avant;
-    bool pages_ = false; // onglets Aide et Détail construits
 };
