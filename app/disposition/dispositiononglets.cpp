@@ -47,8 +47,9 @@ constexpr Etiquette aide[] = {
     {"Label46", 60, 4260, 5655, 1035,
      "Depuis le 1er mai 2011, la remise n'est plus obligatoire (loi n° 2010-737 du 1er juillet 2010) : les "
      "tableaux restent une référence pour les ventes conclues avant cette date et pour les vendeurs qui accordent "
-     "encore la remise. Les taux postérieurs à avril 2011 ne sont pas officiels : ils sont calculés selon "
-     "l'ancienne règle (1,5 × le TMOP du semestre précédent). Pour ajouter un semestre : « Mise à jour », puis "
+     "encore la remise. Seuls les taux de 1S2007 à 2S2010 sont ceux des avis du Journal officiel ; les autres "
+     "(2006, et depuis le 1er semestre 2011) ne sont pas officiels : ils sont calculés selon l'ancienne règle "
+     "(1,5 × le TMOP du semestre précédent). Pour ajouter un semestre : « Mise à jour », puis "
      "« Mise à jour manuelle » ferme Brunelix et ouvre le fichier des taux ; ajoutez en tête une ligne (la clé, "
      "par exemple 1S2025, une tabulation, le taux avec un point décimal), enregistrez et relancez Brunelix.",
      Retour, 0},

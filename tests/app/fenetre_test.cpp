@@ -19,6 +19,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -120,18 +121,19 @@ TEST(Fenetre, SecondSemestreNonPublie)
     EXPECT_EQ(e.c().tauxannuel->text(), QStringLiteral(" 3.42 %"));
 }
 
-// Sous le taux, selon le semestre choisi et l'horloge de la fenêtre ; la même mention imprimée.
+// Sous le taux, selon le semestre choisi (publié ou non) et l'horloge de la fenêtre ; la même
+// mention imprimée.
 TEST(Fenetre, MentionSousLeTaux)
 {
     SansModale sans;
     QDate aujourdhui(2011, 3, 1);
     DependancesFenetre monde;
     monde.horloge = [&aujourdhui] { return QDateTime(aujourdhui, QTime(12, 0)); };
-    FenetreEssai e("1S2011\t3.42\r\n2S2010\t3.35\r\n1S2010\t3.47\r\n", QLocale(QLocale::French, QLocale::France), {},
+    FenetreEssai e("1S2011\t3.42\r\n2S2010\t5.38\r\n1S2010\t5.73\r\n", QLocale(QLocale::French, QLocale::France), {},
                    {}, monde);
     QLabel *mention = e.c().mentiontaux;
     EXPECT_EQ(mention->text(), QStringLiteral("taux non officiel"));
-    EXPECT_TRUE(mention->toolTip().contains(QStringLiteral("1er mai 2011")));
+    EXPECT_TRUE(mention->toolTip().contains(QStringLiteral("Journal officiel")));
     const auto imprime = [&e] { return e.f().findChild<CommandeImpression *>()->entree().mention; };
     EXPECT_EQ(imprime(), QStringList{"taux non officiel"});
     e.choisitannee(QStringLiteral("2010"));
@@ -141,9 +143,10 @@ TEST(Fenetre, MentionSousLeTaux)
 
     aujourdhui = QDate(2011, 7, 1);
     QTest::mouseClick(e.c().semestre[1], Qt::LeftButton);
-    EXPECT_EQ(mention->text(), QStringLiteral("dernier semestre connu : 1S2011"));
+    EXPECT_EQ(mention->text(), QStringLiteral("dernier semestre connu : 1er semestre 2011"));
+    EXPECT_TRUE(mention->toolTip().contains(QStringLiteral("au 1er semestre 2011")));
     e.choisitannee(QStringLiteral("2011"));
-    EXPECT_EQ(imprime(), (QStringList{"taux non officiel", "dernier semestre connu : 1S2011"}));
+    EXPECT_EQ(imprime(), (QStringList{"taux non officiel", "dernier semestre connu : 1er semestre 2011"}));
 }
 
 TEST(Fenetre, ColonnesSuiventLeTaux)
@@ -173,10 +176,17 @@ TEST(Fenetre, CalculImpossibleSignaleSansBoite)
     EXPECT_TRUE(e.c().grille->toolTip().isEmpty());
     EXPECT_EQ(e.cellule(1, 1), QStringLiteral("99,42"));
 
-    // Un montant qui dépasse laisse les cellules précédentes et l'indique.
+    // Un montant qui dépasse laisse les cellules précédentes et l'indique ; copie et impression
+    // les refusent avec le même avis, le presse-papiers reste tel quel.
     e.c().montant->setText(QString(400, u'9'));
     EXPECT_EQ(e.cellule(1, 1), QStringLiteral("99,42"));
     EXPECT_FALSE(e.c().grille->toolTip().isEmpty());
+    QApplication::clipboard()->setText(QStringLiteral("ancien"));
+    QTest::mouseClick(e.c().Command2, Qt::LeftButton);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("ancien"));
+    EXPECT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000));
+    EXPECT_EQ(QToolTip::text(), e.c().grille->toolTip());
+    QTest::keyClick(e.c().montant, Qt::Key_P, Qt::ControlModifier); // aucune boîte : rien d'imprimé
     e.c().montant->setText(QString(10000, u'x'));
     EXPECT_EQ(e.cellule(1, 1), QStringLiteral("0,00"));
 }

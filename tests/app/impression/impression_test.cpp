@@ -62,7 +62,7 @@ TEST(Impression, PdfRelu)
         EXPECT_EQ(CommandeImpression::imprimesur(imprimante, e, QString()), QString());
         EXPECT_EQ(lance("pdftotext", {"-layout", pdf, "-"}).split(u' '),
                   (QStringList{"Crédit", "gratuit", ":", "1er", "semestre", "2010", "Taux", "annuel", ":", "3.47", "%",
-                               "Prix", "à", "crédit", ":", "100"} +
+                               "taux", "non", "officiel", "Prix", "à", "crédit", ":", "100"} +
                    e.copie.cellules.join(u' ').split(u' ') +
                    QStringList{"Imprimé", "le", "15/09/2010", "à", "10:30", "par", "Brunelix", BRUNELIX_VERSION}));
         EXPECT_TRUE(lance("pdfinfo", {pdf}).contains(QStringLiteral("Pages: %1 ").arg(prevision.feuilles.size())));
