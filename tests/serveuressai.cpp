@@ -31,6 +31,8 @@ ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this))
                 }
                 const Envoi e = envois_.at(qMin<qsizetype>(requetes, envois_.size() - 1));
                 ++requetes;
+                if (avantreponse)
+                    avantreponse();
                 if (e.fin == Muet)
                     return;
                 s->write(e.octets);

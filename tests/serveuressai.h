@@ -10,6 +10,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QTcpServer;
 
 class ServeurEssai : public QObject
@@ -29,6 +31,8 @@ class ServeurEssai : public QObject
     QString adresse(const QString &chemin = QStringLiteral("/BRUNELIX.TXT")) const;
     int requetes = 0;
     QList<QByteArray> recues; // en-têtes de chaque requête reçue
+    // Appelé à chaque requête avant sa réponse : ce qu'un essai fait pendant un téléchargement.
+    std::function<void()> avantreponse;
 
     // Réponse 200 (ou autre statut, avec d'autres lignes d'en-tête) portant ce corps.
     static Envoi reponse(const QByteArray &corps, int statut = 200, const QByteArray &entetes = {});

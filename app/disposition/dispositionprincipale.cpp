@@ -38,6 +38,8 @@ constexpr Etiquette etiquettes[] = {
     {"tauxannuel", 60, 2040, 1215, 375, "0 %", Centre, jaunepale},
     // Sans fond propre : couleur de la palette, lisible sur le dégradé.
     {"mentiontaux", 0, 2400, 1440, 585, "", Centre | Retour | Surbrillance, 0},
+    // Entre les boutons à image et « Mise à jour » : la dernière mise à jour des taux.
+    {"avistaux", 0, 3690, 1440, 255, "", Centre, ivoire},
     {"Label1", 0, 4260, 1455, 195, "Logiciel TALVEN", Centre | Souligne, ivoire},
     {"nover", 60, 4560, 1215, 195, "", Centre, ivoire},
 };
@@ -148,6 +150,7 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     c.nover = fenetre->findChild<QLabel *>(QStringLiteral("nover"));
     c.montantretenu = fenetre->findChild<QLabel *>(QStringLiteral("montantretenu"));
     c.mentiontaux = fenetre->findChild<QLabel *>(QStringLiteral("mentiontaux"));
+    c.avistaux = fenetre->findChild<QLabel *>(QStringLiteral("avistaux"));
     c.Label1->setCursor(Qt::PointingHandCursor);
 
     c.montant = new QLineEdit(QStringLiteral("100"), fenetre);

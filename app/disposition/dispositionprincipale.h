@@ -21,6 +21,7 @@ struct ControlesPrincipaux
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *tauxannuel, *nover;
     QLabel *montantretenu; // montant lu, quand la lecture s'est arrêtée avant la fin du texte
     QLabel *mentiontaux;   // sous le taux : taux non officiel, dernier semestre connu
+    QLabel *avistaux;      // taux mis à jour pendant que la fenêtre est montrée
     QLineEdit *montant;
     QComboBox *listeannee;
     std::array<QRadioButton *, 2> semestre;

@@ -39,7 +39,7 @@ void ecrittaux(const QString &chemin, const QByteArray &contenu, int decalagesec
 }
 
 FenetreEssai::FenetreEssai(const QByteArray &taux, QLocale regional, const QByteArray &ini,
-                           maj::Dependances dependances, DependancesFenetre monde)
+                           maj::Dependances dependances, DependancesFenetre monde, Attente attente)
 {
     QLocale::setDefault(regional);
     ecrittaux(fichier(), taux);
@@ -48,17 +48,23 @@ FenetreEssai::FenetreEssai(const QByteArray &taux, QLocale regional, const QByte
     etat.emplacements = maj::emplacements(dossier.path(), dossier.path()); // portable
     maj = chargeparametres(etat, std::move(dependances));
     fenetre = std::make_unique<FormBrunelix>(etat, *maj, std::move(monde));
-    QSignalSpy demarre(fenetre.get(), &FormBrunelix::demarre);
+    demarre = std::make_unique<QSignalSpy>(fenetre.get(), &FormBrunelix::demarre);
     fenetre->charge();
     fenetre->affiche();
     if (fin::encours()) // rapport fatal : pas de fenêtre affichée
         return;
     QApplication::setActiveWindow(fenetre.get());
+    if (attente == Attente::demarre)
+        attendsdemarre();
+}
+
+void FenetreEssai::attendsdemarre()
+{
     EXPECT_TRUE(QTest::qWaitForWindowActive(fenetre.get()));
     // La mise à jour automatique suit l'affichage : les essais commencent après elle.
-    if (demarre.isEmpty())
-        demarre.wait(20000);
-    EXPECT_EQ(demarre.count(), 1);
+    if (demarre->isEmpty())
+        demarre->wait(20000);
+    EXPECT_EQ(demarre->count(), 1);
 }
 
 FenetreEssai::~FenetreEssai()

@@ -16,6 +16,7 @@
 
 #include <memory>
 
+class QSignalSpy;
 class QWidget;
 
 // Fichier de taux des essais : 2010 (deux semestres), 2009 (deux), 2008 (premier seul).
@@ -24,6 +25,10 @@ extern const QByteArray tauxessai;
 // Écrit un fichier des taux (et le date) dans un dossier.
 void ecrittaux(const QString &chemin, const QByteArray &contenu, int decalagesecondes = 0);
 
+// Jusqu'où le constructeur de la fenêtre d'essai attend : la fin du démarrage (pages construites,
+// mise à jour automatique finie), ou le seul affichage, avant la première peinture.
+enum class Attente { demarre, affichage };
+
 class FenetreEssai
 {
   public:
@@ -31,8 +36,12 @@ class FenetreEssai
     // connexion, délai de la mise à jour ; monde : imprimante par défaut et horloge de la fenêtre.
     explicit FenetreEssai(const QByteArray &taux = tauxessai,
                           QLocale regional = QLocale(QLocale::French, QLocale::France), const QByteArray &ini = {},
-                          maj::Dependances dependances = {}, DependancesFenetre monde = {});
+                          maj::Dependances dependances = {}, DependancesFenetre monde = {},
+                          Attente attente = Attente::demarre);
     ~FenetreEssai();
+
+    // Attend demarre() (une seule fois en tout).
+    void attendsdemarre();
 
     FormBrunelix &f() { return *fenetre; }
     const ControlesPrincipaux &c() { return fenetre->controles(); }
@@ -51,6 +60,7 @@ class FenetreEssai
     EtatBrunelix etat;
     std::unique_ptr<Maj> maj;
     std::unique_ptr<FormBrunelix> fenetre;
+    std::unique_ptr<QSignalSpy> demarre;
 };
 
 // Dans un processus fils : ferme la prochaine boîte modale avec OK après avoir

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -227,38 +229,66 @@ TEST(Manuelle, SansEditeurMessageEtDialogueOuvert)
                 "dialogue ouvert, fin 0");
 }
 
-// Démarrage avec la mise à jour due : la fenêtre est montrée d'abord ; le fichier téléchargé
-// est ensuite écrit et relu comme à une activation, le montant saisi restant tel quel.
-TEST(Automatique, FenetreMontreeAvantLeTelechargement)
+// Démarrage avec la mise à jour due : la fenêtre est montrée d'abord ; pendant le
+// téléchargement, l'utilisateur choisit une année, un semestre, un montant et ouvre un détail.
+// Le fichier reçu est écrit et relu : la période et le montant restent ; le tableau et l'onglet
+// ne changent que si le taux de cette période a changé ; un avis discret le dit.
+TEST(Automatique, LaPeriodeDeLUtilisateurResteALaMiseAJour)
 {
     SansModale sans;
-    const QByteArray corps = "1S2011\t5.5\r\n" + tauxessai.mid(tauxessai.indexOf('\n') + 1).chopped(2);
-    ServeurEssai serveur({ServeurEssai::reponse(corps)});
-    // Adresse enregistrée entre guillemets avec des blancs autour : téléchargée quand même.
-    const QByteArray ini = "[FTP]\nADRESS=\" " + serveur.adresse().toUtf8() + " \"\nCHECKCONNECTION=0\nCHECKMAJ=1\n";
-    bool visible = false;
-    const auto aujourdhui = [&visible] {
-        for (QWidget *w : QApplication::topLevelWidgets())
-            if (qobject_cast<FormBrunelix *>(w))
-                visible = w->isVisible();
-        return QDate(2011, 1, 1);
+    const QByteArray suite = tauxessai.mid(tauxessai.indexOf('\n') + 1).chopped(2);
+    const struct
+    {
+        const char *nom;
+        QByteArray corps;
+        int onglet;
+        QString cellule; // 3 mois, colonne 1, à 250 € au 1er semestre 2009
+    } cas[] = {
+        {"même taux", "1S2011\t5.5\r\n" + suite, 2, "248,43"},
+        {"taux changé", "1S2011\t5.5\r\n" + QByteArray(suite).replace("3.79", "4.79"), 0, "248,00"},
     };
-    maj::Dependances dep;
-    dep.aujourdhui = aujourdhui;
-    FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), ini, dep);
-    EXPECT_TRUE(visible);
-    EXPECT_EQ(serveur.requetes, 1);
-    EXPECT_EQ(e.maj->Inet, u' ' + serveur.adresse() + u' ');
-    EXPECT_EQ(litfichier(e.fichier()), corps + "\r\n");
-    EXPECT_EQ(e.c().listeannee->count(), 4);
-    EXPECT_EQ(e.c().listeannee->currentText(), QStringLiteral("2011"));
-    EXPECT_EQ(e.etat.table.datefichiertaux, taux::datefichier(e.fichier()));
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    for (const auto &c : cas) {
+        SCOPED_TRACE(c.nom);
+        ServeurEssai serveur({ServeurEssai::reponse(c.corps)});
+        // Adresse enregistrée entre guillemets avec des blancs autour : téléchargée quand même.
+        const QByteArray ini =
+            "[FTP]\nADRESS=\" " + serveur.adresse().toUtf8() + " \"\nCHECKCONNECTION=0\nCHECKMAJ=1\n";
+        maj::Dependances dep;
+        dep.aujourdhui = [] { return QDate(2011, 1, 1); };
+        DependancesFenetre monde;
+        monde.horloge = [] { return QDateTime(QDate(2011, 1, 1), QTime(10, 42)); };
+        FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), ini, dep, monde, Attente::affichage);
+        serveur.avantreponse = [&e] {
+            EXPECT_TRUE(e.f().isVisible());
+            e.choisitannee(QStringLiteral("2009"));
+            QTest::mouseClick(e.c().semestre[0], Qt::LeftButton);
+            e.c().montant->selectAll();
+            QTest::keyClicks(e.c().montant, QStringLiteral("250"));
+            e.doubleclic(1, 1);
+        };
+        e.attendsdemarre();
+        EXPECT_EQ(serveur.requetes, 1);
+        EXPECT_EQ(e.maj->Inet, u' ' + serveur.adresse() + u' ');
+        EXPECT_EQ(litfichier(e.fichier()), c.corps + "\r\n");
+        EXPECT_EQ(e.c().listeannee->count(), 4);
+        EXPECT_EQ(e.c().listeannee->currentText(), QStringLiteral("2009"));
+        EXPECT_TRUE(e.c().semestre[0]->isChecked());
+        EXPECT_EQ(e.c().montant->text(), QStringLiteral("250"));
+        EXPECT_EQ(e.c().onglets->currentIndex(), c.onglet);
+        EXPECT_EQ(e.cellule(1, 1), c.cellule);
+        EXPECT_EQ(e.c().avistaux->text(), QStringLiteral("Taux mis à jour à 10:42"));
+        EXPECT_EQ(e.etat.table.datefichiertaux, taux::datefichier(e.fichier()));
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        // L'avis dure jusqu'au prochain changement de montant ou de période.
+        QTest::keyClicks(e.c().montant, QStringLiteral("0"));
+        EXPECT_EQ(e.c().avistaux->text(), QString());
+    }
 
     // Décoché : aucune requête.
+    ServeurEssai serveur({ServeurEssai::reponse("1S2011\t5.5\r\n")});
     FenetreEssai sansmaj(tauxessai, QLocale(QLocale::French, QLocale::France),
                          "[FTP]\nADRESS=" + serveur.adresse().toUtf8() + "\n");
-    EXPECT_EQ(serveur.requetes, 1);
+    EXPECT_EQ(serveur.requetes, 0);
 }
 
 } // namespace
