@@ -14,11 +14,15 @@ constexpr int dureeavis = 8000; // ms
 
 } // namespace
 
-void AvisDiffere::montre(QWidget *cible, QPoint position, const QString &texte)
+void AvisDiffere::montre(QWidget *cible, QPoint position, const QString &texte, Moment moment)
 {
     cible_ = cible;
     position_ = position;
     texte_ = texte;
+    if (moment == Moment::relache) { // le relâchement en cours est déjà passé par le filtre
+        QTimer::singleShot(0, this, &AvisDiffere::affiche);
+        return;
+    }
     if (!attend_)
         QCoreApplication::instance()->installEventFilter(this);
     attend_ = true;
@@ -33,9 +37,12 @@ bool AvisDiffere::eventFilter(QObject *, QEvent *e)
     attend_ = false;
     QCoreApplication::instance()->removeEventFilter(this);
     // Après la distribution du relâchement, qui cacherait une bulle déjà montrée.
-    QTimer::singleShot(0, this, [this] {
-        if (cible_)
-            QToolTip::showText(position_, texte_, cible_, {}, dureeavis);
-    });
+    QTimer::singleShot(0, this, &AvisDiffere::affiche);
     return false;
+}
+
+void AvisDiffere::affiche()
+{
+    if (cible_)
+        QToolTip::showText(position_, texte_, cible_, {}, dureeavis);
 }

@@ -17,13 +17,19 @@ class AvisDiffere : public QObject
   public:
     using QObject::QObject;
 
-    // Montre texte en bulle à la position (globale) sur cible, au prochain relâchement.
-    void montre(QWidget *cible, QPoint position, const QString &texte);
+    enum class Moment {
+        appui,   // pendant un appui : au prochain relâchement
+        relache, // pendant un relâchement (clic d'un bouton) : juste après lui
+    };
+    // Montre texte en bulle à la position (globale) sur cible.
+    void montre(QWidget *cible, QPoint position, const QString &texte, Moment moment = Moment::appui);
 
   protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
   private:
+    void affiche();
+
     QPointer<QWidget> cible_;
     QPoint position_;
     QString texte_;

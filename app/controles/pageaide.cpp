@@ -19,13 +19,14 @@ constexpr int marge = 2; // pixels laissés au bord droit de la zone et sous le 
 } // namespace
 
 PageAide::PageAide(QTabWidget *onglets, QWidget *page, std::span<const disposition::Etiquette> textes)
-    : QObject(page), onglets_(onglets), page_(page), zone_(new QScrollArea(page)), contenu_(new QWidget),
+    : QObject(page), onglets_(onglets), page_(page), zone_(new QScrollArea(page)), contenu_(new QWidget(zone_)),
       textes_(textes)
 {
     zone_->setObjectName(QStringLiteral("zoneaide"));
     zone_->setFrameShape(QFrame::NoFrame);
     zone_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     zone_->viewport()->setAutoFillBackground(false);
+    // Créé dans la fenêtre : les textes prennent sa police dès leur création, pas celle du thème.
     for (const disposition::Etiquette &e : textes_)
         etiquettes_.push_back(disposition::creeetiquette(contenu_, e));
     zone_->setWidget(contenu_);

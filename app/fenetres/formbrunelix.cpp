@@ -14,6 +14,7 @@
 #include "app/fenetres/frmtalven.h"
 #include "app/fenetres/maj.h"
 #include "app/fenetres/miseajour.h"
+#include "app/fenetres/sequencedemarrage.h"
 #include "app/impression/commandeimpression.h"
 #include "app/systeme/demarrage.h"
 #include "app/systeme/fin.h"
@@ -24,7 +25,9 @@
 #include "calc/textes.h"
 #include "calc/valeur.h"
 #include "output/copie.h"
+#include "rates/choixperiode.h"
 #include "rates/periodes.h"
+#include "rates/semestre.h"
 #include "rates/statut.h"
 
 #include <QApplication>
@@ -37,15 +40,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QTimer>
 
 namespace {
-
-constexpr int delaisanspeinture = 500; // ms
 
 const QString avistableau =
     QStringLiteral("Calcul impossible pour ce taux ou ce montant : le tableau n'est pas à jour.");
@@ -90,9 +89,15 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, DependancesFenetre depe
     connect(c_.Command2, &QPushButton::clicked, this, &FormBrunelix::copier);
     connect(c_.Command1, &QPushButton::clicked, this, &FormBrunelix::miseajour);
     auto *impression = new CommandeImpression(this, c_, *grille_, dependances_);
-    connect(c_.imprimer, &QPushButton::clicked, impression, &CommandeImpression::imprime);
+    connect(c_.imprimer, &QPushButton::clicked, impression, [this, impression] {
+        if (tableaujuste(c_.imprimer, AvisDiffere::Moment::relache))
+            impression->imprime();
+    });
     connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, impression,
-            &CommandeImpression::imprime);
+            [this, impression] {
+                if (tableaujuste(c_.imprimer, AvisDiffere::Moment::appui))
+                    impression->imprime();
+            });
     connect(c_.montant, &QLineEdit::textChanged, this, &FormBrunelix::recalcule);
     c_.montant->installEventFilter(this);
     c_.Label1->installEventFilter(this);
@@ -106,6 +111,13 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, DependancesFenetre depe
     c_.semestre[1]->setFocusPolicy(Qt::ClickFocus);
     connect(onglets_, &Onglets::changement, this, &FormBrunelix::ongletchange);
     connect(grille_, &Grille::doubleclic, this, &FormBrunelix::doubleclic);
+
+    EtapesDemarrage etapes;
+    etapes.active = [this] { active(); };
+    etapes.pages = [this] { construitpages(); };
+    etapes.miseajour = [this] { majdemarrage(); };
+    sequence_ = new SequenceDemarrage(this, std::move(etapes));
+    connect(sequence_, &SequenceDemarrage::fini, this, &FormBrunelix::demarre);
 }
 
 void FormBrunelix::ordretabulation()
@@ -157,25 +169,7 @@ void FormBrunelix::charge()
 
 void FormBrunelix::affiche()
 {
-    if (fin::encours()) // rapport fatal au chargement : main rend son statut
-        return;
-    if (const QScreen *ecran = screen())
-        move(ecran->availableGeometry().center() - rect().center());
-    show();
-    activateWindow();
-    active();
-    // La suite attend la première peinture ; une fenêtre jamais peinte la fait au bout du délai.
-    demarrage_ = Demarrage::affichee;
-    QTimer::singleShot(delaisanspeinture, this, &FormBrunelix::suitedemarrage);
-}
-
-void FormBrunelix::suitedemarrage()
-{
-    if (demarrage_ != Demarrage::affichee)
-        return;
-    demarrage_ = Demarrage::suivi;
-    construitpages();
-    majdemarrage();
+    sequence_->affiche();
 }
 
 void FormBrunelix::construitpages()
@@ -185,13 +179,11 @@ void FormBrunelix::construitpages()
 }
 
 // Mise à jour automatique, fenêtre montrée : le téléchargement laisse tourner les événements ;
-// un fichier accepté est relu comme à une activation, le montant restant tel que saisi.
+// un fichier accepté est relu en gardant la période, le montant et l'onglet de l'utilisateur.
 void FormBrunelix::majdemarrage()
 {
     if (!fin::encours() && verifiemaj(etat_, maj_) && !fin::encours())
         chargetaux();
-    if (!fin::encours())
-        Q_EMIT demarre();
 }
 
 void FormBrunelix::active()
@@ -213,22 +205,53 @@ void FormBrunelix::chargetaux()
     remplitannees();
 }
 
+// Liste des années et semestres après un chargement. Avant l'affichage : première année, son
+// 2d semestre s'il existe. Fenêtre montrée : la période choisie reste quand elle a toujours un
+// taux (le tableau ne se refait que si ce taux a changé) ; un avis discret dit la mise à jour.
 void FormBrunelix::remplitannees()
 {
-    const auto annees = taux::listeannees(etat_.table);
-    if (!annees || annees->isEmpty())
+    std::optional<taux::PeriodeAffichee> avant;
+    if (sequence_->affichee())
+        avant = periodeaffichee_;
+    const auto r = taux::choixrecharge(etat_.table, avant, c_.semestre[0]->isChecked() ? 1 : 2);
+    if (!r)
         return rapportfatal(taux::Chargement::Corrompu, etat_.table.fichiertaux, this);
-    {
-        const QSignalBlocker bloque(c_.listeannee);
+    appliqueperiode(r->choix);
+    if (r->suite == taux::Suite::garde)
+        montremention();
+    else
+        recalcule();
+    if (sequence_->affichee())
+        disposition::ajustetexte(c_.avistaux, QStringLiteral("Taux mis à jour à ") +
+                                                  dependances_.maintenant().time().toString(QStringLiteral("HH:mm")));
+}
+
+taux::ChoixPeriode FormBrunelix::choixaffiche() const
+{
+    taux::ChoixPeriode choix;
+    for (int i = 0; i < c_.listeannee->count(); ++i)
+        choix.annees.append(c_.listeannee->itemText(i));
+    choix.ligne = c_.listeannee->currentIndex();
+    choix.semestre = c_.semestre[0]->isChecked() ? 1 : 2;
+    choix.actifs = {c_.semestre[0]->isEnabled(), c_.semestre[1]->isEnabled()};
+    return choix;
+}
+
+// Écrit un choix dans la liste et les semestres sans lever leurs événements.
+void FormBrunelix::appliqueperiode(const taux::ChoixPeriode &choix)
+{
+    const QSignalBlocker liste(c_.listeannee);
+    const QSignalBlocker premier(c_.semestre[0]);
+    const QSignalBlocker second(c_.semestre[1]);
+    if (choixaffiche().annees != choix.annees) { // une liste ouverte reste ouverte sinon
         c_.listeannee->clear();
-        c_.listeannee->addItems(*annees);
-        c_.listeannee->setCurrentIndex(0);
+        c_.listeannee->addItems(choix.annees);
     }
-    anneechoisie();
-    const auto annee = taux::anneedetexte(annees->first());
-    if (taux::tauxperiode(etat_.table, *annee, 2) != 0) {
-        c_.semestre[1]->setEnabled(true);
-        c_.semestre[1]->setChecked(true);
+    c_.listeannee->setCurrentIndex(choix.ligne);
+    for (int i = 0; i < 2; ++i) {
+        c_.semestre[i]->setEnabled(choix.actifs[i]);
+        c_.semestre[i]->setChecked(choix.semestre == i + 1);
+        c_.semestre[i]->setFocusPolicy(choix.semestre == i + 1 ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 
@@ -244,15 +267,9 @@ bool FormBrunelix::periode(qint16 &annee, int &semestre) const
 
 void FormBrunelix::anneechoisie()
 {
-    const auto annee = taux::anneedetexte(c_.listeannee->currentText());
-    if (annee) {
-        c_.semestre[0]->setEnabled(taux::tauxperiode(etat_.table, *annee, 1) != 0);
-        c_.semestre[1]->setEnabled(taux::tauxperiode(etat_.table, *annee, 2) != 0);
-        if (!c_.semestre[0]->isEnabled() && c_.semestre[0]->isChecked())
-            c_.semestre[1]->setChecked(true);
-        if (!c_.semestre[1]->isEnabled() && c_.semestre[1]->isChecked())
-            c_.semestre[0]->setChecked(true);
-    }
+    taux::ChoixPeriode choix = choixaffiche();
+    taux::choisitannee(etat_.table, choix);
+    appliqueperiode(choix);
     recalcule();
 }
 
@@ -260,15 +277,19 @@ void FormBrunelix::recalcule()
 {
     onglets_->setCourant(0);
     etat_.detailvalide = false;
+    disposition::ajustetexte(c_.avistaux, QString());
+    tableaujuste_ = false;
+    periodeaffichee_.reset();
     qint16 annee = 0;
     int semestre = 1;
-    const bool choisie = periode(annee, semestre);
-    montremention(annee);
-    if (!choisie) {
+    if (!periode(annee, semestre)) {
+        montremention();
         grille_->setPerime(true, avistableau);
         return;
     }
     const double r = taux::tauxperiode(etat_.table, annee, semestre);
+    periodeaffichee_ = taux::PeriodeAffichee{annee, semestre, r};
+    montremention();
     calcul::construittableau(r, c_.montant->text(), QLocale(), tableau_);
     const calcul::Tableau &t = tableau_;
     c_.tauxannuel->setText(t.intitule);
@@ -284,8 +305,18 @@ void FormBrunelix::recalcule()
             for (int c = 1; c < t.colonnes && i < t.cellules.size(); ++c)
                 grille_->setTexte(k * t.colonnes + c, t.cellules[i++]);
     }
+    tableaujuste_ = t.complet;
     grille_->setPerime(!t.complet, avistableau);
     c_.tauxannuel->setToolTip(t.complet ? QString() : avistableau);
+}
+
+// Copie et impression : refusées, avec l'avis de la grille, quand le tableau n'est pas celui
+// du montant et du taux affichés.
+bool FormBrunelix::tableaujuste(QWidget *bouton, AvisDiffere::Moment moment)
+{
+    if (!tableaujuste_)
+        avis_->montre(bouton, bouton->mapToGlobal(bouton->rect().bottomLeft()), avistableau, moment);
+    return tableaujuste_;
 }
 
 // Le montant retenu, à côté du montant, quand la lecture n'a pas pris tout le texte.
@@ -298,9 +329,12 @@ void FormBrunelix::montreretenu(const calcul::MontantLu &lu)
 }
 
 // Sous le taux : taux non officiel, dernier semestre connu ; l'explication en bulle.
-void FormBrunelix::montremention(qint16 annee)
+void FormBrunelix::montremention()
 {
-    const taux::Mention m = taux::mention(etat_.table, annee, dependances_.maintenant().date());
+    taux::Mention m;
+    if (periodeaffichee_)
+        m = taux::mention(etat_.table, {periodeaffichee_->annee, periodeaffichee_->semestre},
+                          dependances_.maintenant().date());
     c_.mentiontaux->setText(m.texte);
     QString bulle;
     for (const QString &paragraphe : m.bulle.split(u'\n', Qt::SkipEmptyParts))
@@ -315,7 +349,6 @@ double FormBrunelix::renvoivaleur(double montant, qint16 nbmois, double tannuel)
 
 void FormBrunelix::doubleclic()
 {
-    etat_.detailvalide = true;
     qint16 colonne = static_cast<qint16>(grille_->colonneCourante());
     qint16 ligne = static_cast<qint16>(grille_->ligneCourante());
     calculedetail(colonne, ligne);
@@ -331,12 +364,13 @@ void FormBrunelix::calculedetail(qint16 &colonne, qint16 &ligne)
         a = periode(annee, semestre) ? taux::tauxperiode(etat_.table, annee, semestre) : 0;
     }
     const calcul::Detail d = calcul::calculedetail(a, static_cast<qint16>(ligne + 2), c_.montant->text(), QLocale());
-    for (std::size_t i = 0; i < d.v.size(); ++i)
-        if (d.v[i])
-            disposition::ajustetexte(c_.v[i], *d.v[i]);
-    if (d.v[13])
-        disposition::ajustetexte(c_.remise, d.remise.value_or(QString()));
+    // Un détail refusé ne touche pas à l'onglet : ses textes restent ceux d'une même cellule.
     if (d.complet) {
+        etat_.detailvalide = true;
+        for (std::size_t i = 0; i < d.v.size(); ++i)
+            if (d.v[i])
+                disposition::ajustetexte(c_.v[i], *d.v[i]);
+        disposition::ajustetexte(c_.remise, d.remise.value_or(QString()));
         onglets_->setCourant(2);
     } else {
         const QModelIndex index = c_.grille->model()->index(ligne - 1, colonne - 1);
@@ -354,6 +388,8 @@ void FormBrunelix::ongletchange(int precedent)
 
 void FormBrunelix::copier()
 {
+    if (!tableaujuste(c_.Command2, AvisDiffere::Moment::relache))
+        return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const sortie::EntreeCopie e = entreecopie(c_, *grille_);
     QClipboard *pp = QGuiApplication::clipboard();
@@ -381,8 +417,6 @@ void FormBrunelix::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.drawPixmap(0, 0, fond_);
-    if (demarrage_ == Demarrage::affichee)
-        QTimer::singleShot(0, this, &FormBrunelix::suitedemarrage);
 }
 
 void FormBrunelix::changeEvent(QEvent *e)

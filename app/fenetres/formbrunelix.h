@@ -6,23 +6,26 @@
 // à calc et l'écrit dans la grille ; copie et détail relisent ce qui est affiché.
 
 #include "app/bureau/bureau.h"
+#include "app/controles/avis.h"
 #include "app/disposition/dispositionprincipale.h"
 #include "app/fenetres/dependancesfenetre.h"
 #include "calc/tableau.h"
+#include "rates/choixperiode.h"
 
 #include <QPixmap>
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 struct EtatBrunelix;
 namespace calcul {
 struct MontantLu;
 }
-class AvisDiffere;
 class Maj;
 class Grille;
 class Onglets;
+class SequenceDemarrage;
 
 class FormBrunelix : public QWidget
 {
@@ -33,9 +36,8 @@ class FormBrunelix : public QWidget
 
     void charge(); // chargement, avant le premier affichage
     void active(); // activation : premier affichage, retour d'une fenêtre du programme
-    // Affichage centré puis activation ; après la première peinture viennent les onglets Aide et
-    // Détail, puis la mise à jour automatique, et demarre() est émis quand elle a fini (ou quand
-    // elle n'avait pas lieu d'être).
+    // Affichage centré puis activation ; la suite (onglets Aide et Détail, mise à jour
+    // automatique) vient après la première peinture, et demarre() est émis quand elle a fini.
     void affiche();
 
     void recalcule();
@@ -60,6 +62,8 @@ class FormBrunelix : public QWidget
   private:
     void chargetaux();
     void remplitannees();
+    taux::ChoixPeriode choixaffiche() const;
+    void appliqueperiode(const taux::ChoixPeriode &choix);
     bool periode(qint16 &annee, int &semestre) const;
     void anneechoisie();
     void ongletchange(int precedent);
@@ -68,11 +72,11 @@ class FormBrunelix : public QWidget
     void apropos();
     void miseajour();
     void ordretabulation();
-    void suitedemarrage();
     void majdemarrage();
+    bool tableaujuste(QWidget *bouton, AvisDiffere::Moment moment);
     void construitpages();
     void montreretenu(const calcul::MontantLu &lu);
-    void montremention(qint16 annee);
+    void montremention();
 
     EtatBrunelix &etat_;
     Maj &maj_;
@@ -85,5 +89,7 @@ class FormBrunelix : public QWidget
     calcul::Tableau tableau_; // le dernier construit : ses textes resservent au suivant
     Calculatrice calculatrice_;
     std::array<QWidget *, 11> ordre_{};
-    enum class Demarrage { avant, affichee, suivi } demarrage_ = Demarrage::avant;
+    SequenceDemarrage *sequence_;
+    std::optional<taux::PeriodeAffichee> periodeaffichee_; // période du dernier tableau
+    bool tableaujuste_ = false;                            // le tableau affiché est celui du montant et du taux
 };

@@ -91,21 +91,23 @@ QString avismontre()
     return texte;
 }
 
+// Un détail refusé ne change rien à l'onglet du détail : ni ses textes, ni son verrou.
 TEST(Detail, MontantSansNombreNOuvrePasLeDetail)
 {
     FenetreEssai e;
     e.doubleclic(1, 1);
     ASSERT_EQ(e.c().onglets->currentIndex(), 2);
-    const QString ancien = e.c().v[13]->text(), remise = e.c().remise->text();
+    const QStringList avant = valeurs(e);
+    const QString remise = e.c().remise->text();
     e.c().montant->selectAll();
     QTest::keyClicks(e.c().montant, QStringLiteral("x100")); // « X100 »
     e.doubleclic(2, 1);
     EXPECT_EQ(e.c().onglets->currentIndex(), 0);
-    EXPECT_EQ(e.c().v[1]->text(), QStringLiteral("4"));
-    EXPECT_EQ(e.c().v[10]->text(), QStringLiteral("X100"));
-    EXPECT_EQ(e.c().v[13]->text(), ancien);
-    EXPECT_EQ(e.c().remise->text(), remise); // reste avec son prix
+    EXPECT_EQ(valeurs(e), avant);
+    EXPECT_EQ(e.c().remise->text(), remise);
     EXPECT_EQ(avismontre(), QStringLiteral("Détail impossible : le montant ne commence pas par un nombre."));
+    e.cliqueonglet(2); // verrouillé par la saisie, il le reste
+    EXPECT_EQ(e.c().onglets->currentIndex(), 0);
 }
 
 TEST(Detail, TauxNulNOuvrePasLeDetail)
@@ -115,12 +117,10 @@ TEST(Detail, TauxNulNOuvrePasLeDetail)
     ASSERT_EQ(e.c().tauxannuel->text(), QStringLiteral(" 0 %"));
     e.doubleclic(1, 1);
     EXPECT_EQ(e.c().onglets->currentIndex(), 0);
-    EXPECT_EQ(e.c().v[0]->text(), QStringLiteral("0"));
-    EXPECT_EQ(e.c().v[3]->text(), QStringLiteral("1"));
-    EXPECT_EQ(e.c().v[9]->text(), QString());
+    EXPECT_EQ(e.c().v[0]->text(), QString());
     EXPECT_EQ(avismontre(), QStringLiteral("Détail impossible : le taux de cette colonne est nul."));
-    e.cliqueonglet(2); // le double-clic a déverrouillé l'onglet, qui garde les valeurs remplies
-    EXPECT_EQ(e.c().onglets->currentIndex(), 2);
+    e.cliqueonglet(2);
+    EXPECT_EQ(e.c().onglets->currentIndex(), 0);
 }
 
 // Saisi à la française, le montant donne à la cellule et à son détail le même prix ; une
@@ -194,6 +194,28 @@ TEST(APropos, TexteEtRechargement)
     ecrittaux(e.fichier(), "1S2030\t5.5\r\n", 5);
     allerretourapropos(e);
     EXPECT_EQ(e.c().listeannee->currentText(), QStringLiteral("2030"));
+}
+
+// Avant la première peinture, les onglets Aide et Détail ne sont pas construits : un détail ou
+// un clic sur l'aide les construit aussitôt, et la suite du démarrage n'y touche plus.
+TEST(Demarrage, DetailEtAideAvantLaPremierePeinture)
+{
+    for (const int onglet : {1, 2}) {
+        SCOPED_TRACE(onglet);
+        FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), {}, {}, {}, Attente::affichage);
+        ASSERT_EQ(e.c().remise, nullptr);
+        if (onglet == 2)
+            e.doubleclic(1, 1);
+        else
+            e.cliqueonglet(1);
+        EXPECT_EQ(e.c().onglets->currentIndex(), onglet);
+        e.attendsdemarre();
+        EXPECT_EQ(e.c().onglets->currentIndex(), onglet);
+        if (onglet == 2)
+            EXPECT_EQ(e.c().v[13]->text(), e.cellule(1, 1));
+        else
+            EXPECT_TRUE(e.f().findChild<QLabel *>(QStringLiteral("Label6"))->isVisible());
+    }
 }
 
 } // namespace
