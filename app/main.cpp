@@ -45,8 +45,6 @@ int main(int argc, char *argv[])
     const int statut = fin::boucle(); // un rapport fatal au chargement rend son statut sans boucle
     // Les fenêtres disparaissent aussitôt, même quand la fin du processus attend encore une
     // recherche de nom abandonnée avec un téléchargement (rien ne reste à écrire).
-    fenetre.hide();
-    maj->hide();
-    QGuiApplication::sync();
+    fin::efface();
     return statut;
 }

@@ -31,6 +31,7 @@ LecteurElements::Resultat LecteurElements::suivant(QByteArray &element)
         ++pos_;
     if (pos_ >= n)
         return Fin;
+    debut_ = pos_;
 
     if (contenu_.at(pos_) == '"') {
         const qsizetype ferme = contenu_.indexOf('"', pos_ + 1);
@@ -44,10 +45,9 @@ LecteurElements::Resultat LecteurElements::suivant(QByteArray &element)
         while (pos_ < n && contenu_.at(pos_) != ',' && !finligne(pos_))
             ++pos_;
     } else {
-        const qsizetype debut = pos_;
         while (pos_ < n && contenu_.at(pos_) != ',' && !finligne(pos_))
             ++pos_;
-        element = contenu_.mid(debut, pos_ - debut);
+        element = contenu_.mid(debut_, pos_ - debut_);
     }
     if (pos_ < n) {
         if (contenu_.at(pos_) == ',')

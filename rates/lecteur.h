@@ -20,12 +20,16 @@ class LecteurElements
     // Lit l'élément suivant dans element. Erreur : guillemet jamais refermé.
     Resultat suivant(QByteArray &element);
 
+    // Position dans le contenu du début du dernier élément lu (ou du guillemet jamais refermé).
+    qsizetype debut() const { return debut_; }
+
   private:
     bool finligne(qsizetype i) const;
     void passefinligne();
 
     const QByteArray &contenu_;
     qsizetype pos_ = 0;
+    qsizetype debut_ = 0;
 };
 
 } // namespace taux

@@ -31,26 +31,38 @@ QDateTime datefichier(const QString &chemin)
     return info.lastModified();
 }
 
+Chargement litfichier(const QString &chemin, QByteArray &contenu)
+{
+    QFile fichier(chemin);
+    if (!fichier.open(QIODevice::ReadOnly))
+        return Chargement::Introuvable;
+    if (fichier.size() > taillemax)
+        return Chargement::Corrompu;
+    contenu = fichier.readAll();
+    if (fichier.error() != QFileDevice::NoError)
+        return Chargement::Corrompu;
+    return Chargement::Ok;
+}
+
 Chargement chargetaux(TableTaux &table)
 {
     table.datefichiertaux = datefichier(table.fichiertaux);
     if (!table.datefichiertaux.isValid())
         return Chargement::Introuvable;
-    QFile fichier(table.fichiertaux);
-    if (!fichier.open(QIODevice::ReadOnly))
-        return Chargement::Introuvable;
-
-    if (fichier.size() > taillemax)
-        return Chargement::Corrompu;
-    const QByteArray contenu = fichier.readAll();
-    if (fichier.error() != QFileDevice::NoError)
-        return Chargement::Corrompu;
-    fichier.close();
+    QByteArray contenu;
+    const Chargement lu = litfichier(table.fichiertaux, contenu);
+    if (lu != Chargement::Ok)
+        return lu;
     return lisentrees(table, contenu);
 }
 
-Chargement lisentrees(TableTaux &table, const QByteArray &contenu)
+Chargement lisentrees(TableTaux &table, const QByteArray &contenu, Faute *faute)
 {
+    const auto refus = [&](Faute::Nature nature, qsizetype debut) {
+        if (faute)
+            *faute = {nature, debut};
+        return Chargement::Corrompu;
+    };
     int suivant = 0;
     LecteurElements lecteur(contenu);
     QByteArray element;
@@ -59,16 +71,18 @@ Chargement lisentrees(TableTaux &table, const QByteArray &contenu)
         if (r == LecteurElements::Fin)
             break;
         if (r == LecteurElements::Erreur)
-            return Chargement::Corrompu;
+            return refus(Faute::Guillemet, lecteur.debut());
         if (element.isEmpty() || element.at(0) == '\'')
             continue;
         const qsizetype tab = element.indexOf('\t');
-        if (tab < 0 || suivant >= capacite)
-            return Chargement::Corrompu;
+        if (tab < 0)
+            return refus(Faute::SansTabulation, lecteur.debut());
+        if (suivant >= capacite)
+            return refus(Faute::Capacite, lecteur.debut());
         const auto valeur = valnombre(
             std::string_view(element.constData() + tab + 1, static_cast<std::size_t>(element.size() - tab - 1)));
         if (!valeur)
-            return Chargement::Corrompu;
+            return refus(Faute::TauxIllisible, lecteur.debut());
         table.periodes[suivant] = QString::fromUtf8(element.constData(), tab);
         table.taux[suivant] = *valeur;
         ++suivant;

@@ -23,6 +23,14 @@ struct TableTaux
 
 enum class Chargement { Ok, Introuvable, Corrompu };
 
+// Premier élément refusé par la lecture des entrées : sa nature et sa position dans le contenu.
+struct Faute
+{
+    enum Nature { Aucune, Guillemet, SansTabulation, Capacite, TauxIllisible };
+    Nature nature = Aucune;
+    qsizetype debut = 0;
+};
+
 // Vrai quand le fichier existe et se lit comme un fichier (un fichier vide existe).
 bool fichierexiste(const QString &chemin);
 
@@ -33,8 +41,12 @@ QDateTime datefichier(const QString &chemin);
 // gardent leur ancien contenu.
 Chargement chargetaux(TableTaux &table);
 
+// Contenu du fichier des taux : Introuvable s'il ne s'ouvre pas, Corrompu s'il ne se lit pas.
+Chargement litfichier(const QString &chemin, QByteArray &contenu);
+
 // Lit les entrées d'un contenu de fichier des taux déjà en mémoire (même lecture que
-// chargetaux, sans toucher au fichier ni à sa date).
-Chargement lisentrees(TableTaux &table, const QByteArray &contenu);
+// chargetaux, sans toucher au fichier ni à sa date). Sur un refus, faute (s'il est donné)
+// désigne l'élément fautif.
+Chargement lisentrees(TableTaux &table, const QByteArray &contenu, Faute *faute = nullptr);
 
 } // namespace taux

@@ -110,9 +110,27 @@ QWidget *onglet(QTabWidget *onglets, const QString &titre)
     return plan;
 }
 
+// Table de la grille. Le défilement automatique reste coupé (un clic sur une cellule à demi
+// visible ferait défiler la table entre les deux clics d'un double-clic, qui tomberait sur
+// une autre cellule), mais la cellule courante déplacée au clavier est toujours montrée.
+class TableGrille : public QTableWidget
+{
+  public:
+    using QTableWidget::QTableWidget;
+
+  protected:
+    void keyPressEvent(QKeyEvent *e) override
+    {
+        const QModelIndex avant = currentIndex();
+        QTableWidget::keyPressEvent(e);
+        if (currentIndex().isValid() && currentIndex() != avant)
+            scrollTo(currentIndex());
+    }
+};
+
 QTableWidget *creegrille(QWidget *parent)
 {
-    auto *g = new QTableWidget(34, 9, parent);
+    auto *g = new TableGrille(34, 9, parent);
     place(g, 30, 720, largeurgrille, hauteurgrille, "grille");
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);
     g->setSelectionMode(QAbstractItemView::SingleSelection);

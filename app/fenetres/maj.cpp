@@ -40,8 +40,11 @@ Maj::Maj(const EtatBrunelix &etat, maj::Dependances dependances, QWidget *parent
     setTabOrder(c_.ftp, c_.Checkconnection);
     setTabOrder(c_.Checkconnection, c_.Valider);
     // Entrée presse le bouton qui a le focus, sinon Valider ; Échap : Annuler (reject).
-    for (QPushButton *b : {c_.Boutonmanuel, c_.Valider, c_.Annuler})
+    // Sauf Boutonmanuel, qui a le focus à l'ouverture et finit le programme : Entrée y
+    // presse Valider, la mise à jour manuelle ne part que d'un clic ou d'Espace.
+    for (QPushButton *b : {c_.Valider, c_.Annuler})
         b->setAutoDefault(true);
+    c_.Boutonmanuel->setAutoDefault(false);
     c_.Valider->setDefault(true);
     c_.Boutonmanuel->setFocus();
     c_.Picture1->installEventFilter(this);

@@ -2,9 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/systeme/fin.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QVariant>
+#include <QWidget>
 
 namespace {
 
@@ -43,6 +44,13 @@ int boucle()
     if (encours())
         return QCoreApplication::instance()->property(drapeau).toInt();
     return QCoreApplication::exec();
+}
+
+void efface()
+{
+    for (QWidget *w : QApplication::topLevelWidgets())
+        w->hide();
+    QGuiApplication::sync();
 }
 
 } // namespace fin

@@ -20,4 +20,10 @@ bool encours();
 // immédiate survenue avant elle.
 int boucle();
 
+// Après la boucle : toutes les fenêtres disparaissent de l'écran, bulles d'aide, menus et
+// listes déroulantes compris, et l'affichage en est averti. Aucune ne reste visible : Qt
+// referme à la sortie toute fenêtre visible et recommencerait sans fin sur celle dont le
+// filtre de la fin immédiate avale la fermeture.
+void efface();
+
 } // namespace fin

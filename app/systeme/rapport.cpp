@@ -3,6 +3,7 @@
 #include "app/systeme/rapport.h"
 
 #include "app/systeme/fin.h"
+#include "rates/diagnostic.h"
 
 #include <QDir>
 #include <QMessageBox>
@@ -14,8 +15,12 @@ void rapportfatal(taux::Chargement cause, const QString &fichier, QWidget *paren
     const bool introuvable = cause == taux::Chargement::Introuvable;
     QString texte = QStringLiteral("Fichier des taux de crédit gratuit introuvable. (Contrôler avant "
                                    "réinstallation la présence du fichier BRUNELIX.TXT).");
-    if (!introuvable)
+    if (!introuvable) {
         texte = QStringLiteral("Fichier des taux de crédit gratuit corrompu\n") + QDir::toNativeSeparators(fichier);
+        const QString raison = taux::diagnosticfichier(fichier);
+        if (!raison.isEmpty())
+            texte += u'\n' + raison;
+    }
     QMessageBox boite(QMessageBox::Critical,
                       introuvable ? QStringLiteral("Installation incomplète, ou mauvais paramètres")
                                   : QStringLiteral("Réinstallation nécessaire"),

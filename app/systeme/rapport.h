@@ -8,5 +8,6 @@
 
 class QWidget;
 
-// Le rapport de fichier corrompu nomme le fichier sur une seconde ligne de son texte.
+// Le rapport de fichier corrompu nomme le fichier sur une seconde ligne de son texte, puis
+// la ligne fautive et la raison sur une troisième.
 void rapportfatal(taux::Chargement cause, const QString &fichier, QWidget *parent);

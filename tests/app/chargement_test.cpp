@@ -14,8 +14,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <functional>
+
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -24,9 +27,9 @@ namespace {
 const char *const introuvable = "\\[Installation incomplète, ou mauvais paramètres\\] \\[Fichier des taux de crédit "
                                 "gratuit introuvable. \\(Contrôler avant réinstallation la présence du fichier "
                                 "BRUNELIX.TXT\\).\\] \\[critique\\]";
-// Le fichier nommé en seconde ligne.
+// Le fichier nommé en seconde ligne, la raison en troisième.
 const char *const corrompu = "\\[Réinstallation nécessaire\\] \\[Fichier des taux de crédit gratuit corrompu\n"
-                             "/[^]]*/BRUNELIX\\.TXT\\] \\[critique\\]";
+                             "/[^]]*/BRUNELIX\\.TXT\n[^]\n]+\\] \\[critique\\]";
 
 // Dans un processus fils : la fenêtre, puis la boucle d'événements comme dans main (elle
 // ne démarre pas après un rapport fatal au chargement), où geste s'exécute avant la fin
@@ -168,6 +171,32 @@ TEST(Fin, BoutonQuitterEtFermeture)
                         std::fprintf(stderr, "fin %d\n", fin::encours());
                     }),
                     ::testing::ExitedWithCode(0), "fin 1\nmontant « 100 »");
+}
+
+// Fermeture pendant qu'une bulle d'aide ou une liste est à l'écran : après la boucle, main
+// efface les fenêtres puis traite les événements en attente (sync() sous X11) ; le processus
+// finit, et l'alarme l'arrête s'il tourne en rond.
+TEST(Fin, FermetureAvecFenetreSurgissante)
+{
+    const std::function<void(FenetreEssai &)> surgies[] = {
+        [](FenetreEssai &e) {
+            QToolTip::showText(e.c().imprimer->mapToGlobal(QPoint(4, 4)), QStringLiteral("Imprimer"), e.c().imprimer);
+        },
+        [](FenetreEssai &e) { e.c().listeannee->showPopup(); },
+    };
+    for (const auto &surgie : surgies)
+        EXPECT_EXIT(
+            {
+                alarm(5);
+                demarre([&](FenetreEssai &e) {
+                    surgie(e);
+                    std::fprintf(stderr, "surgie %d\n", QToolTip::isVisible() || QApplication::activePopupWidget());
+                    e.f().close();
+                    fin::efface();
+                    QCoreApplication::processEvents();
+                });
+            },
+            ::testing::ExitedWithCode(0), "surgie 1\nmontant");
 }
 
 } // namespace

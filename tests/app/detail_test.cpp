@@ -16,6 +16,8 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -152,6 +154,36 @@ TEST(Detail, ClavierSurLaGrille)
         EXPECT_EQ(e.c().onglets->currentIndex(), 2) << touche;
         EXPECT_EQ(e.c().v[1]->text(), QStringLiteral("5")) << touche;
         EXPECT_EQ(e.c().v[0]->text(), QStringLiteral("1")) << touche;
+    }
+}
+
+// Tout déplacement au clavier de la cellule courante la garde visible : Entrée ouvre le
+// détail d'une cellule que l'utilisateur voit.
+TEST(Detail, ClavierGardeLaCelluleCouranteVisible)
+{
+    struct Cas
+    {
+        const char *nom;
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> touches;
+    };
+    const std::pair<Qt::Key, Qt::KeyboardModifiers> bas{Qt::Key_Down, Qt::NoModifier};
+    const Cas cas[] = {
+        {"bas_x20", std::vector(20, bas)},
+        {"page_suivante_x2", {{Qt::Key_PageDown, Qt::NoModifier}, {Qt::Key_PageDown, Qt::NoModifier}}},
+        {"fin", {{Qt::Key_End, Qt::NoModifier}}},
+        {"ctrl_fin", {{Qt::Key_End, Qt::ControlModifier}}},
+        {"ctrl_fin_puis_debut", {{Qt::Key_End, Qt::ControlModifier}, {Qt::Key_Home, Qt::ControlModifier}}},
+    };
+    FenetreEssai e;
+    QTableWidget *g = e.c().grille;
+    for (const Cas &c : cas) {
+        g->setFocus();
+        g->setCurrentCell(0, 0);
+        g->scrollToTop();
+        for (const auto &[touche, modificateurs] : c.touches)
+            QTest::keyClick(g, touche, modificateurs);
+        ASSERT_NE(g->currentItem(), nullptr) << c.nom;
+        EXPECT_TRUE(g->viewport()->rect().contains(g->visualItemRect(g->currentItem()))) << c.nom;
     }
 }
 

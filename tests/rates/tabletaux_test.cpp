@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "rates/tabletaux.h"
 
+#include "rates/diagnostic.h"
 #include "tests/affichage.h"
 
 #include <QDir>
@@ -44,7 +45,8 @@ struct CasFichier
     const char *nom;
     QByteArray contenu;
     Chargement attendu;
-    int nbtaux; // -2 : sans objet
+    int nbtaux;             // -2 : sans objet
+    const char *diagnostic; // ce qui est dit à l'utilisateur ; vide : le fichier se charge
     friend void PrintTo(const CasFichier &c, std::ostream *os) { *os << c.nom; }
 };
 
@@ -60,33 +62,59 @@ TEST_P(ChargementFichier, Resultat)
     if (c.nbtaux != -2) {
         EXPECT_EQ(e.table.nbtaux, c.nbtaux) << c.nom;
     }
+    EXPECT_EQ(taux::diagnostic(c.contenu), QString::fromUtf8(c.diagnostic)) << c.nom;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, ChargementFichier,
     ::testing::Values(
-        CasFichier{"crlf", "' taux\r\n2S2010\t3.35\r\n1S2010\t3.47\r\n", Chargement::Ok, 1},
-        CasFichier{"lf_seul", "2S2010\t3.35\n1S2010\t3.47\n", Chargement::Ok, 1},
-        CasFichier{"cr_seul", "2S2010\t3.35\r1S2010\t3.47\r", Chargement::Ok, 1},
-        CasFichier{"sans_fin_de_ligne", "1S2010\t3.47", Chargement::Ok, 0},
-        CasFichier{"marque_utf8_puis_commentaire", "\xEF\xBB\xBF' taux\r\n2S2010\t3.35\r\n", Chargement::Ok, 0},
-        CasFichier{"marque_utf8_seule", "\xEF\xBB\xBF", Chargement::Ok, -1},
-        CasFichier{"marque_utf8_au_milieu", "' taux\r\n\xEF\xBB\xBF' x\r\n", Chargement::Corrompu, -2},
-        CasFichier{"lignes_vides", "\r\n\r\n1S2010\t3.47\r\n\r\n", Chargement::Ok, 0},
-        CasFichier{"commentaires_seuls", "' un\r\n\r\n' deux\r\n", Chargement::Ok, -1},
-        CasFichier{"vide", "", Chargement::Ok, -1},
-        CasFichier{"sans_tabulation", "1S2010 3.47\r\n", Chargement::Corrompu, -2},
-        CasFichier{"virgule_dans_commentaire", "' un, deux\r\n1S2010\t3.47\r\n", Chargement::Corrompu, -2},
-        CasFichier{"virgule_decimale", "1S2010\t3,47\r\n", Chargement::Corrompu, -2},
-        CasFichier{"guillemets_avec_virgule", "\"1S2010\t3,47\"\r\n", Chargement::Ok, 0},
-        CasFichier{"guillemet_non_ferme", "\"1S2010\t3.47\r\n", Chargement::Corrompu, -2},
-        CasFichier{"taux_non_numerique", "1S2010\tabc\r\n", Chargement::Ok, 0},
-        CasFichier{"taux_enorme", "1S2010\t1e400\r\n", Chargement::Corrompu, -2},
-        CasFichier{"octets_nuls", QByteArray("1S2010\t3.47\r\n\0\0\0", 16), Chargement::Corrompu, -2},
-        CasFichier{"binaire", QByteArray("\x01\xff\xfe\x80,\x7f", 6), Chargement::Corrompu, -2},
-        CasFichier{"cent_une_entrees", entrees(101), Chargement::Ok, 100},
-        CasFichier{"cent_deux_entrees", entrees(102), Chargement::Corrompu, -2},
-        CasFichier{"ligne_de_10_mo", "' " + QByteArray(10'000'000, 'x') + "\r\n1S2010\t3.47\r\n", Chargement::Ok, 0}),
+        CasFichier{"crlf", "' taux\r\n2S2010\t3.35\r\n1S2010\t3.47\r\n", Chargement::Ok, 1, ""},
+        CasFichier{"lf_seul", "2S2010\t3.35\n1S2010\t3.47\n", Chargement::Ok, 1, ""},
+        CasFichier{"cr_seul", "2S2010\t3.35\r1S2010\t3.47\r", Chargement::Ok, 1, ""},
+        CasFichier{"sans_fin_de_ligne", "1S2010\t3.47", Chargement::Ok, 0, ""},
+        CasFichier{"marque_utf8_puis_commentaire", "\xEF\xBB\xBF' taux\r\n2S2010\t3.35\r\n", Chargement::Ok, 0, ""},
+        CasFichier{"marque_utf8_seule", "\xEF\xBB\xBF", Chargement::Ok, -1, "aucun taux : le fichier est vide"},
+        CasFichier{"marque_utf8_au_milieu", "' taux\r\n\xEF\xBB\xBF' x\r\n", Chargement::Corrompu, -2,
+                   "ligne 2 : « ' x » : la ligne commence par un caractère invisible (marque UTF-8) ; "
+                   "le retirer"},
+        CasFichier{"lignes_vides", "\r\n\r\n1S2010\t3.47\r\n\r\n", Chargement::Ok, 0, ""},
+        CasFichier{"commentaires_seuls", "' un\r\n\r\n' deux\r\n", Chargement::Ok, -1,
+                   "aucun taux : le fichier n'a que des commentaires et des lignes vides"},
+        CasFichier{"vide", "", Chargement::Ok, -1, "aucun taux : le fichier est vide"},
+        CasFichier{"sans_tabulation", "1S2010 3.47\r\n", Chargement::Corrompu, -2,
+                   "ligne 1 : « 1S2010 3.47 » : la clé et le taux sont séparés par des blancs ; il faut une "
+                   "tabulation"},
+        CasFichier{"cle_seule", "' a\r\n1S2010\r\n", Chargement::Corrompu, -2,
+                   "ligne 2 : « 1S2010 » : il manque la tabulation entre la clé et le taux"},
+        CasFichier{"virgule_dans_commentaire", "' un, deux\r\n1S2010\t3.47\r\n", Chargement::Corrompu, -2,
+                   "ligne 1 : « ' un, deux » : une virgule dans un commentaire coupe la ligne ; retirer la virgule"},
+        CasFichier{"virgule_decimale", "1S2010\t3,47\r\n", Chargement::Corrompu, -2,
+                   "ligne 1 : « 3,47 » : le taux s'écrit avec un point décimal (3.47)"},
+        CasFichier{"virgule_decimale_ligne_4", "' a\r' b\r\r1S2010\t3,50\r", Chargement::Corrompu, -2,
+                   "ligne 4 : « 3,50 » : le taux s'écrit avec un point décimal (3.50)"},
+        CasFichier{"virgule_dans_la_cle", "1S,2010\t3.47\r\n", Chargement::Corrompu, -2,
+                   "ligne 1 : « 1S,2010 3.47 » : une virgule coupe la ligne ; ni la clé ni le taux n'en contiennent"},
+        CasFichier{"guillemets_avec_virgule", "\"1S2010\t3,47\"\r\n", Chargement::Ok, 0, ""},
+        CasFichier{"guillemet_non_ferme", "' a\r\n\"1S2010\t3.47\r\n", Chargement::Corrompu, -2,
+                   "ligne 2 : « \"1S2010 3.47 » : le guillemet ouvert n'est jamais refermé"},
+        CasFichier{"taux_non_numerique", "1S2010\tabc\r\n", Chargement::Ok, 0, ""},
+        CasFichier{"taux_enorme", "1S2010\t1e400\r\n", Chargement::Corrompu, -2,
+                   "ligne 1 : « 1e400 » : taux hors des limites"},
+        CasFichier{"octets_nuls", QByteArray("1S2010\t3.47\r\n\0\0\0", 16), Chargement::Corrompu, -2,
+                   "ligne 2 : « \uFFFD\uFFFD\uFFFD » : il manque la tabulation entre la clé et le taux"},
+        CasFichier{"binaire", QByteArray("\x01\xff\xfe\x80,\x7f", 6), Chargement::Corrompu, -2,
+                   "ligne 1 : « \uFFFD\uFFFD\uFFFD\uFFFD,\uFFFD » : une virgule coupe la ligne ; ni la clé ni le taux "
+                   "n'en contiennent"},
+        CasFichier{"cent_une_entrees", entrees(101), Chargement::Ok, 100, ""},
+        CasFichier{"cent_deux_entrees", entrees(102), Chargement::Corrompu, -2,
+                   "ligne 103 : « 2S2050 » : au-delà de 101 taux ; le fichier en a trop"},
+        CasFichier{"annee_hors_limites", "' a\r\n1S99999\t3.47\r\n", Chargement::Ok, 0,
+                   "ligne 2 : « 1S99999 » : l'année de la clé ne se lit pas (une clé s'écrit 1S2010 ou 2S2010)"},
+        CasFichier{"annees_toutes_nulles", "1Sabc\t3.47\r\n", Chargement::Ok, 0,
+                   "aucune année dans les clés (une clé s'écrit 1S2010 ou 2S2010)"},
+        CasFichier{"cle_minuscule_et_desordre", "1s2010\t3.47\r\n\r\n2S2011\t3.5\r\n", Chargement::Ok, 1, ""},
+        CasFichier{"ligne_de_10_mo", "' " + QByteArray(10'000'000, 'x') + "\r\n1S2010\t3.47\r\n", Chargement::Ok, 0,
+                   ""}),
     [](const auto &info) { return std::string(info.param.nom); });
 
 TEST(ChargementFichier, CleEtTauxLusTelsQuels)

@@ -107,6 +107,18 @@ INSTANTIATE_TEST_SUITE_P(
                                        QTest::keyClick(m.controles().Valider, Qt::Key_Return);
                                    },
                                    true},
+                      CasFermeture{"entree_sur_mise_a_jour_manuelle",
+                                   [](Maj &m) {
+                                       m.controles().Boutonmanuel->setFocus();
+                                       QTest::keyClick(m.controles().Boutonmanuel, Qt::Key_Return);
+                                   },
+                                   true},
+                      CasFermeture{"entree_sur_annuler",
+                                   [](Maj &m) {
+                                       m.controles().Annuler->setFocus();
+                                       QTest::keyClick(m.controles().Annuler, Qt::Key_Return);
+                                   },
+                                   false},
                       CasFermeture{"bouton_annuler", [](Maj &m) { clic(m.controles().Annuler); }, false},
                       CasFermeture{"image_annuler", [](Maj &m) { clic(m.controles().Picture1); }, false},
                       CasFermeture{"echap", [](Maj &m) { QTest::keyClick(m.controles().ftp, Qt::Key_Escape); }, false},
@@ -148,7 +160,7 @@ struct FauxEditeur
     }
 };
 
-// Dans un processus fils : Entrée sur Boutonmanuel (focus initial), puis ce qui reste.
+// Dans un processus fils : Espace sur Boutonmanuel (focus initial), puis ce qui reste.
 enum Editeur { Ferme, DejaOuvert };
 
 int essaimanuelle(Editeur editeur)
@@ -168,7 +180,7 @@ int essaimanuelle(Editeur editeur)
                 std::fprintf(stderr, "dialogue non montré\n");
             ecrittaux(e.fichier(), "1S2030\t5.5\r\n", 5);
             QTest::keyClick(e.maj->controles().ftp, u'x');
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         });
         QTest::mouseClick(e.c().Command1, Qt::LeftButton);
     });
