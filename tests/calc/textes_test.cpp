@@ -103,21 +103,22 @@ TEST_P(Montant, UneSeuleLecture)
 
 INSTANTIATE_TEST_SUITE_P(
     Cas, Montant,
-    ::testing::Values(CasMontant{"1234,56", 1234.56, false, 1234, true},
-                      CasMontant{"1234.56", 1234.56, false, 1234.56, false},
-                      CasMontant{"1 234,56 €", 1234.56, false, 1234, true},
-                      CasMontant{"1\u202F234,56\u00A0€", 1234.56, false, 1234, true},
-                      CasMontant{"1,500.50", 1.5, true, 1500.5, false},
-                      CasMontant{"1500,50", 1500.5, false, 1500, true},
-                      CasMontant{"1.234,56", 1.234, true, 1.234, true}, CasMontant{"1,5000", 1.5, false, 1, true},
-                      CasMontant{"1,234,567", 1.234, true, 1234567, false}, CasMontant{"12abc", 12, true, 12, true},
-                      CasMontant{"abc", 0, true, 0, true}, CasMontant{"", 0, false, 0, false},
-                      CasMontant{"1 500", 1500, false, 1500, false}, CasMontant{"1\t5\n00", 1500, false, 1500, false},
-                      CasMontant{"-\u00A05", -5, false, -5, false}, CasMontant{"\u00A07", 7, false, 7, false},
-                      CasMontant{"1,5E3", 1500, false, 1, true}, CasMontant{"2e-1", 0.2, false, 0.2, false},
-                      CasMontant{"12e", 12, true, 12, true}, CasMontant{"1D2", 1, true, 1, true},
-                      CasMontant{"&H10", 0, true, 0, true}, CasMontant{"-", 0, true, 0, true},
-                      CasMontant{",500", 0.5, false, 0, true}, CasMontant{"100€x", 100, true, 100, true}));
+    ::testing::Values(
+        CasMontant{"1234,56", 1234.56, false, 1234, true}, CasMontant{"1234.56", 1234.56, false, 1234.56, false},
+        CasMontant{"1 234,56 €", 1234.56, false, 1234, true},
+        CasMontant{"1\u202F234,56\u00A0€", 1234.56, false, 1234, true},
+        CasMontant{"1,500.50", 1.5, true, 1500.5, false}, CasMontant{"1500,50", 1500.5, false, 1500, true},
+        CasMontant{"1.234,56", 1.234, true, 1.234, true}, CasMontant{"1,5000", 1.5, false, 1, true},
+        CasMontant{"1,234,567", 1.234, true, 1234567, false}, CasMontant{"12abc", 12, true, 12, true},
+        CasMontant{"abc", 0, true, 0, true}, CasMontant{"", 0, false, 0, false},
+        CasMontant{"1 500", 1500, false, 1500, false}, CasMontant{"1\t5\n00", 1, true, 1, true},
+        CasMontant{"-\u00A05", 0, true, 0, true}, CasMontant{"\u00A07", 7, false, 7, false},
+        CasMontant{"1,5E3", 1500, false, 1, true}, CasMontant{"2e-1", 0.2, false, 0.2, false},
+        CasMontant{"12e", 12, true, 12, true}, CasMontant{"1D2", 1, true, 1, true},
+        CasMontant{"&H10", 0, true, 0, true}, CasMontant{"-", 0, true, 0, true},
+        CasMontant{",500", 0.5, false, 0, true}, CasMontant{"100€x", 100, true, 100, true},
+        CasMontant{"100 E 5", 100, true, 100, true}, CasMontant{"100E 5", 100, true, 100, true},
+        CasMontant{"12 34", 12, true, 12, true}, CasMontant{" 1 500 000,5 ", 1500000.5, false, 1500000, true}));
 
 TEST(Montant, SansNombreOuDepassement)
 {
