@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
-// Ce que vaut le taux affiché : officiel jusqu'au 2d semestre 2010, calculé ensuite ;
+// Ce que vaut le taux affiché : officiel ou non d'après son année seule (avant 2011) ;
 // et le semestre du jour au-delà de la tête du fichier des taux.
 
 #include <QDate>
