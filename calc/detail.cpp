@@ -45,13 +45,19 @@ Detail calculedetail(double taux, qint16 nbmois, const QString &montant, const Q
         return d;
     }
     // Le prix de la cellule, par le même calcul et le même arrondi que le tableau.
+    double prix = 0;
     try {
-        d.v[13] = textecellule(renvoivaleur(*lu.valeur, nbmois, taux), regional);
+        prix = renvoivaleur(*lu.valeur, nbmois, taux);
     } catch (const ErreurCalcul &) {
         d.refus = Refus::depassement;
         return d;
     }
-    d.remise = ligneremise(*lu.valeur, *d.v[13], regional);
+    d.v[13] = textecellule(prix, regional);
+    // La remise sur les centimes que montrent le montant et le prix, pour que la ligne tombe juste.
+    const auto a = centimes(*lu.valeur);
+    const auto p = centimes(prix);
+    if (a && p)
+        d.remise = ligneremise(*a, *p, regional);
     d.complet = true;
     return d;
 }

@@ -19,7 +19,7 @@ struct Detail
 {
     // Texte de chaque valeur v(0) à v(13) ; nullopt quand le calcul s'est arrêté avant.
     std::array<std::optional<QString>, 14> v;
-    // Ligne de la remise sous le prix ; nullopt sans prix ou quand elle ne s'écrit pas au centime.
+    // Ligne de la remise sous le prix ; nullopt sans prix ou quand le montant ou le prix passe 18 chiffres.
     std::optional<QString> remise;
     bool complet = false;
     Refus refus = Refus::aucun; // aucun si et seulement si complet

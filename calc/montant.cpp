@@ -6,88 +6,38 @@
 
 #include <QLocale>
 
-#include <string>
-
 namespace calcul {
 
 namespace {
 
-bool blanc(QChar c)
+// Blancs du montant : ceux du fichier des taux et les blancs insécables d'un texte collé.
+bool blancmontant(char16_t c)
 {
-    return c == u' ' || c == u'\t' || c == u'\n' || c == QChar(0x00A0) || c == QChar(0x202F);
-}
-
-bool chiffre(const QString &s, qsizetype i)
-{
-    return i < s.size() && s.at(i) >= u'0' && s.at(i) <= u'9';
-}
-
-// Virgule de milliers : suivie d'exactement trois chiffres.
-bool groupe(const QString &s, qsizetype i)
-{
-    return s.at(i) == u',' && chiffre(s, i + 1) && chiffre(s, i + 2) && chiffre(s, i + 3) && !chiffre(s, i + 4);
+    return c == u' ' || c == u'\t' || c == u'\n' || c == u'\u00A0' || c == u'\u202F';
 }
 
 } // namespace
 
 MontantLu litmontant(const QString &texte, const QLocale &regional)
 {
-    QString s;
-    s.reserve(texte.size());
-    for (const QChar c : texte)
-        if (!blanc(c))
-            s += c;
     const QString decimal = regional.decimalPoint();
-    const QChar separateur = decimal.isEmpty() ? QChar(u'.') : decimal.at(0);
-    const bool milliers = regional.groupSeparator() == QStringLiteral(",");
+    taux::Regle regle;
+    regle.blanc = blancmontant;
+    regle.groupeblanc = true;
+    regle.decimal = decimal.isEmpty() ? u'.' : decimal.at(0).unicode();
+    regle.groupe = regional.groupSeparator() == QStringLiteral(",") ? u',' : char16_t(0);
+    const taux::NombreLu lu = taux::litnombre(QStringView(texte), regle);
 
-    // Le nombre réécrit en ASCII pour sa conversion : signe, chiffres, point, chiffres, exposant.
-    std::string n;
-    qsizetype i = 0;
-    if (i < s.size() && (s.at(i) == u'+' || s.at(i) == u'-'))
-        n.push_back(static_cast<char>(s.at(i++).unicode()));
-    bool entiers = false;
-    bool decimales = false;
-    while (i < s.size()) {
-        if (chiffre(s, i)) {
-            n.push_back(static_cast<char>(s.at(i++).unicode()));
-            entiers = true;
-        } else if (milliers && entiers && groupe(s, i)) {
-            ++i;
-        } else {
-            break;
-        }
-    }
-    if (i < s.size() && (s.at(i) == u'.' || s.at(i) == separateur)) {
-        n.push_back('.');
-        for (++i; chiffre(s, i); ++i) {
-            n.push_back(static_cast<char>(s.at(i).unicode()));
-            decimales = true;
-        }
-    }
+    // Le reste sans ses blancs de tête et de fin : rien, ou un « € » final après un nombre.
+    QStringView reste = QStringView(texte).mid(static_cast<qsizetype>(lu.fin));
+    while (!reste.isEmpty() && blancmontant(reste.front().unicode()))
+        reste = reste.mid(1);
+    while (!reste.isEmpty() && blancmontant(reste.back().unicode()))
+        reste.chop(1);
     MontantLu m;
-    if (!entiers && !decimales) {
-        m.valeur = 0.0;
-        m.arrete = !s.isEmpty();
-        return m;
-    }
-    // Exposant : E, signe facultatif, au moins un chiffre ; sinon la lecture s'arrête avant E.
-    if (i < s.size() && (s.at(i) == u'E' || s.at(i) == u'e')) {
-        qsizetype j = i + 1;
-        std::string e = "e";
-        if (j < s.size() && (s.at(j) == u'+' || s.at(j) == u'-'))
-            e.push_back(static_cast<char>(s.at(j++).unicode()));
-        if (chiffre(s, j)) {
-            for (; chiffre(s, j); ++j)
-                e.push_back(static_cast<char>(s.at(j).unicode()));
-            n += e;
-            i = j;
-        }
-    }
-    m.nombre = true;
-    m.valeur = taux::valnombre(std::string_view(n));
-    const QStringView reste = QStringView(s).mid(i);
-    m.arrete = !reste.isEmpty() && reste != u"€";
+    m.valeur = lu.valeur;
+    m.nombre = lu.nombre;
+    m.arrete = !reste.isEmpty() && !(lu.nombre && reste == u"€");
     return m;
 }
 

@@ -18,11 +18,10 @@ struct MontantLu
     bool arrete = false;          // la lecture s'est arrêtée avant autre chose que des blancs et un « € » final
 };
 
-// Blancs, tabulations, sauts de ligne et blancs insécables (U+00A0, U+202F) ignorés partout ;
-// signe, chiffres, un séparateur décimal (« . » ou celui de la région, le premier trouvé),
-// chiffres, exposant E facultatif. Quand la région groupe les milliers par « , », une virgule
-// suivie d'exactement trois chiffres est sautée dans la partie entière. La lecture s'arrête au
-// premier caractère qui ne peut pas prolonger le nombre.
+// Blancs (espace, tabulation, saut de ligne, U+00A0, U+202F) sautés devant et derrière le nombre ; signe, chiffres, un
+// séparateur décimal (« . » ou celui de la région), chiffres, exposant E facultatif. Dans la partie entière, un blanc
+// suivi d'exactement trois chiffres groupe les milliers (« 1 500 »), une virgule aussi quand la région groupe par « ,
+// ». Tout autre caractère, blanc compris, arrête le nombre (« 100 E 5 » lit 100).
 MontantLu litmontant(const QString &texte, const QLocale &regional);
 
 } // namespace calcul

@@ -5,15 +5,12 @@
 
 #include <QString>
 
-#include <optional>
-
 class QLocale;
 
 namespace calcul {
 
-// « Remise = 1234,56 − 1224,19 = 10,37 » : le montant tel que lu et le prix (texte au motif
-// « 0.00 ») au motif « 0.00 », la différence prise sur ces centimes pour que la ligne tombe
-// juste. nullopt quand un des deux ne s'écrit pas en centimes entiers (dépassement).
-std::optional<QString> ligneremise(double montantlu, const QString &prix, const QLocale &regional);
+// « Remise = 1234,56 − 1224,19 = 10,37 » : le montant lu et le prix en centimes entiers, tels
+// que les montrent leurs cellules, puis leur différence.
+QString ligneremise(qint64 montant, qint64 prix, const QLocale &regional);
 
 } // namespace calcul

@@ -20,8 +20,8 @@ struct Tableau
 {
     QString intitule;              // texte du taux annuel
     int colonnes = 0;              // floor(r) + 2 ; 0 quand ce nombre est hors limites
-    std::vector<QString> cellules; // lignes 1 à 34, colonnes 1 à colonnes - 1, dans l'ordre
-    bool complet = false;          // faux : le calcul s'est arrêté à la cellule suivante
+    std::vector<QString> cellules; // lignes 1 à 34, colonnes 1 à colonnes - 1, dans l'ordre, jusqu'à l'arrêt
+    bool complet = false;          // faux : colonnes hors limites, montant en dépassement ou erreur de calcul
     MontantLu montant;             // le montant retenu pour toutes les cellules
 };
 

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <string>
 
 namespace calcul {
@@ -73,57 +74,47 @@ QString ecrit(const Decimal &d, QChar separateur, bool zerotete)
     return s;
 }
 
-// Valeur qui est le double le plus proche d'un nombre entier K de centimes, |K| < 10^15 (toute
-// cellule du tableau) : ses 15 chiffres significatifs sont exactement K / 100, car l'écart au double
-// (un demi-ulp, moins de 1,2e-16 en relatif) reste sous le demi-pas de la 15e décimale (plus de
-// 5e-16). Les centimes s'écrivent alors en entier. Rend la longueur, 0 pour toute autre valeur.
-int ecritcentimesentiers(double valeur, char *texte)
+// Chiffres d'un entier de centimes, trois au moins (« 005 »), écrits dans tampon (24 caractères) ;
+// rend la position du premier.
+int chiffresentiers(std::uint64_t absolu, char *tampon, int &fin)
 {
-    const double k = std::nearbyint(valeur * 100);
-    if (!(std::fabs(k) < 1e15) || k / 100 != valeur)
-        return 0;
-    // Deux zéros devant les chiffres : trois chiffres au moins (« 0.05 »).
-    char chiffres[22] = {'0', '0'};
-    const char *fin = std::to_chars(chiffres + 2, chiffres + sizeof chiffres, static_cast<long long>(std::fabs(k))).ptr;
-    const char *debut = std::min<const char *>(chiffres + 2, fin - 3);
-    char *d = texte;
-    if (k < 0)
-        *d++ = '-';
-    d = std::copy(debut, fin - 2, d);
-    *d++ = '.';
-    d = std::copy(fin - 2, fin, d);
-    return static_cast<int>(d - texte);
+    tampon[0] = tampon[1] = '0';
+    fin = static_cast<int>(std::to_chars(tampon + 2, tampon + 24, absolu).ptr - tampon);
+    return std::min(2, fin - 3);
 }
 
-// Motif « 0.00 » d'un nombre fini, avec « . », dans texte (330 caractères) ; rend la longueur.
-int ecritcentimes(double valeur, char *texte)
+// Centimes du motif « 0.00 » d'un nombre fini : chiffres[debut, fin[, trois au moins, et signe.
+struct Centimes
 {
-    if (const int n = ecritcentimesentiers(valeur, texte))
-        return n;
-    // 15 chiffres significatifs : « d.dddddddddddddde±x », sans signe.
-    char sci[32];
-    const auto r = std::to_chars(sci, sci + sizeof sci, std::fabs(valeur), std::chars_format::scientific, 14);
-    char chiffres[15];
-    chiffres[0] = sci[0];
-    std::copy(sci + 2, sci + 16, chiffres + 1);
-    int exposant = 0;
-    std::from_chars(sci + (sci[17] == '+' ? 18 : 17), r.ptr, exposant);
-    const bool zero = valeur == 0;
-    // Entier des centimes sur les chiffres décimaux, moitié en s'éloignant de zéro ; un chiffre
-    // de tête de réserve pour la retenue, puis au plus 309 chiffres entiers et 2 décimales.
-    char centimes[320];
+    char chiffres[320];
+    int debut = 0;
+    int fin = 0;
+    bool moins = false;
+};
+
+Centimes centimesde(double valeur)
+{
+    Centimes c;
+    // Double le plus proche d'un entier K de centimes, |K| < 10^15 : ses 15 chiffres significatifs
+    // sont exactement K / 100, car l'écart au double (un demi-ulp, moins de 1,2e-16 en relatif)
+    // reste sous le demi-pas de la 15e décimale (plus de 5e-16). K s'écrit alors tel quel.
+    const double k = std::nearbyint(valeur * 100);
+    if (std::fabs(k) < 1e15 && k / 100 == valeur) {
+        c.debut = chiffresentiers(static_cast<std::uint64_t>(std::fabs(k)), c.chiffres, c.fin);
+        c.moins = k < 0;
+        return c;
+    }
+    // Sinon les 15 chiffres significatifs arrondis au centime, moitié en s'éloignant de zéro ; un
+    // chiffre de tête de réserve pour la retenue, puis au plus 309 chiffres entiers et 2 décimales.
+    const Decimal d = decompose(valeur);
+    const int nd = static_cast<int>(d.chiffres.size());
+    const int garde = d.exposant + 3; // chiffres jusqu'aux centièmes
+    char *const centimes = c.chiffres;
     int n = 1;
     centimes[0] = '0';
-    const int garde = exposant + 3; // chiffres jusqu'aux centièmes
-    bool arrondihaut = false;
-    if (!zero && garde > 0) {
-        for (int i = 0; i < garde; ++i)
-            centimes[n++] = i < 15 ? chiffres[i] : '0';
-        arrondihaut = garde < 15 && chiffres[garde] >= '5';
-    } else if (!zero && garde == 0) {
-        arrondihaut = chiffres[0] >= '5';
-    }
-    if (arrondihaut) {
+    for (int i = 0; i < garde; ++i)
+        centimes[n++] = i < nd ? d.chiffres[static_cast<std::size_t>(i)] : '0';
+    if (garde >= 0 && garde < nd && d.chiffres[static_cast<std::size_t>(garde)] >= '5') {
         int i = n - 1;
         for (; centimes[i] == '9'; --i)
             centimes[i] = '0';
@@ -133,24 +124,35 @@ int ecritcentimes(double valeur, char *texte)
     int debut = 0;
     while (debut < n - 3 && centimes[debut] == '0')
         ++debut;
-    const int longueur = n - debut;
-    if (longueur < 3) {
+    if (n - debut < 3) {
         std::copy_backward(centimes + debut, centimes + n, centimes + 3);
-        std::fill(centimes, centimes + 3 - longueur, '0');
+        std::fill(centimes, centimes + 3 - (n - debut), '0');
         debut = 0;
         n = 3;
     }
-    const char *const c = centimes + debut;
-    const char *const fin = centimes + n;
-    const bool nul = std::all_of(c, fin, [](char x) { return x == '0'; });
-    const bool moins = std::signbit(valeur) && !zero && !nul;
+    c.debut = debut;
+    c.fin = n;
+    c.moins = d.negatif && !std::all_of(centimes + debut, centimes + n, [](char x) { return x == '0'; });
+    return c;
+}
+
+// Motif « 0.00 » avec « . » dans texte (330 caractères) ; rend la longueur.
+int ecritcentimes(const Centimes &c, char *texte)
+{
     char *d = texte;
-    if (moins)
+    if (c.moins)
         *d++ = '-';
-    d = std::copy(c, fin - 2, d);
+    d = std::copy(c.chiffres + c.debut, c.chiffres + c.fin - 2, d);
     *d++ = '.';
-    d = std::copy(fin - 2, fin, d);
+    d = std::copy(c.chiffres + c.fin - 2, c.chiffres + c.fin, d);
     return static_cast<int>(d - texte);
+}
+
+// Signe, chiffres des unités, séparateur et deux décimales.
+QString assemble(bool moins, const char *chiffres, int n, const QString &separateur)
+{
+    const QString signe = moins ? QStringLiteral("-") : QString();
+    return signe + QLatin1String(chiffres, n - 2) + separateur + QLatin1String(chiffres + n - 2, 2);
 }
 
 } // namespace
@@ -173,16 +175,17 @@ void textecellule(double valeur, const QString &separateur, QString &cible)
         cible = QString::number(valeur);
         return;
     }
-    char texte[330];
-    const int n = ecritcentimes(valeur, texte);
+    const Centimes c = centimesde(valeur);
     if (separateur.size() != 1) {
-        const QString s = QLatin1String(texte, n - 3) + separateur + QLatin1String(texte + n - 2, 2);
+        const QString s = assemble(c.moins, c.chiffres + c.debut, c.fin - c.debut, separateur);
         if (s != cible)
             cible = s;
         return;
     }
-    // Séparateur d'un caractère : comparé puis écrit en place, sans allocation quand la chaîne
-    // n'est pas partagée.
+    char texte[330];
+    const int n = ecritcentimes(c, texte);
+    // Séparateur d'un caractère : comparé, puis écrit en place (sans allocation quand la chaîne
+    // n'est pas partagée et a déjà la place).
     const QChar sep = separateur.front();
     const auto caractere = [&](int i) { return i == n - 3 ? sep : QChar(QLatin1Char(texte[i])); };
     bool pareil = cible.size() == n;
@@ -194,6 +197,27 @@ void textecellule(double valeur, const QString &separateur, QString &cible)
     QChar *d = cible.data();
     for (int i = 0; i < n; ++i)
         d[i] = caractere(i);
+}
+
+std::optional<qint64> centimes(double valeur)
+{
+    if (!std::isfinite(valeur))
+        return std::nullopt;
+    const Centimes c = centimesde(valeur);
+    if (c.fin - c.debut > 18)
+        return std::nullopt;
+    qint64 k = 0;
+    std::from_chars(c.chiffres + c.debut, c.chiffres + c.fin, k);
+    return c.moins ? -k : k;
+}
+
+QString textecentimes(qint64 centimes, const QString &separateur)
+{
+    const std::uint64_t absolu = centimes < 0 ? 0 - static_cast<std::uint64_t>(centimes) : centimes;
+    char tampon[24];
+    int fin = 0;
+    const int debut = chiffresentiers(absolu, tampon, fin);
+    return assemble(centimes < 0, tampon + debut, fin - debut, separateur);
 }
 
 QString textenombre(double valeur, const QLocale &regional)

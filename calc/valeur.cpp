@@ -28,7 +28,7 @@ double coefficient(double t, qint16 nbmois)
 {
     const double n = nbmois;
     const double p = std::pow(t, n);
-    // Un dépassement de T^n reste levé jusqu'au contrôle suivant.
+    // T^n infini : refusé aussitôt ; si petit que 1 / p est infini, refusé par le contrôle de c.
     if (std::isinf(p))
         throw ErreurCalcul();
     const double a = 1 / p - 1;

@@ -3,6 +3,7 @@
 #include "rates/periodes.h"
 
 #include "rates/nombre.h"
+#include "rates/semestre.h"
 #include "rates/tabletaux.h"
 
 #include <cmath>
@@ -11,7 +12,7 @@ namespace taux {
 
 double tauxperiode(const TableTaux &table, qint16 annee, int semestre)
 {
-    const QString cle = QChar(u'0' + semestre) + u'S' + QString::number(annee);
+    const QString cle = Semestre{annee, semestre}.cle();
     for (int i = 0; i <= table.nbtaux; ++i)
         if (table.periodes[i] == cle)
             return table.taux[i];

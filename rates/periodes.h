@@ -11,7 +11,8 @@ namespace taux {
 
 struct TableTaux;
 
-// Taux annuel de l'année et du semestre (1 ou 2) ; 0 quand la période est absente.
+// Taux annuel de l'année et du semestre (1 ou 2), cherché sous la clé de Semestre::cle ;
+// 0 quand la période est absente.
 double tauxperiode(const TableTaux &table, qint16 annee, int semestre);
 
 // Lignes de la liste des années, dans l'ordre du fichier, répétitions consécutives

@@ -24,8 +24,8 @@ struct Semestre
 
     Semestre suivant() const;
     QDate premierjour() const; // invalide pour l'an 0
-    QString cle() const;
-    QString libelle() const; // libellesemestre de ce semestre
+    QString cle() const;       // année sur quatre chiffres au moins (« 1S0999 »), signe devant (« 1S-005 »)
+    QString libelle() const;   // libellesemestre de ce semestre
 
     auto operator<=>(const Semestre &) const = default; // du plus ancien au plus récent
 };

@@ -102,28 +102,39 @@ TEST(Detail, MemePrixQueLaCellule)
     EXPECT_EQ(*calcul::calculedetail(5.06, 3, QStringLiteral("1234,56"), francais).v[13], QStringLiteral("1224,19"));
 }
 
-// La ligne tombe juste au centime : montant et prix arrondis d'abord, différence ensuite.
+// La ligne écrit les centimes du montant et du prix puis leur différence ; le détail lui donne
+// ceux que montrent les cellules, jusqu'à 18 chiffres.
 TEST(Detail, LigneDeRemise)
 {
     const struct
     {
-        double montant;
-        const char *prix;
-        std::optional<QString> ligne;
+        qint64 montant;
+        qint64 prix;
+        const char *ligne;
     } cas[] = {
-        {1234.56, "1224,19", "Remise = 1234,56 − 1224,19 = 10,37"},
-        {1234.565, "1224,19", "Remise = 1234,57 − 1224,19 = 10,38"},
-        {100, "100,50", "Remise = 100,00 − 100,50 = -0,50"}, // taux négatif
-        {-100, "-99,42", "Remise = -100,00 − -99,42 = -0,58"},
-        {0, "0,00", "Remise = 0,00 − 0,00 = 0,00"},
-        {1e15, "994200000000000,00", "Remise = 1000000000000000,00 − 994200000000000,00 = 5800000000000,00"},
-        {1e17, "99420000000000000,00", std::nullopt}, // au-delà de 18 chiffres
-        {100, "inf", std::nullopt},
-        {100, "99.42", std::nullopt}, // pas le séparateur de la région
+        {123456, 122419, "Remise = 1234,56 − 1224,19 = 10,37"},
+        {10000, 10050, "Remise = 100,00 − 100,50 = -0,50"}, // taux négatif
+        {-10000, -9942, "Remise = -100,00 − -99,42 = -0,58"},
+        {0, 0, "Remise = 0,00 − 0,00 = 0,00"},
+        {999999999999999999, -999999999999999999,
+         "Remise = 9999999999999999,99 − -9999999999999999,99 = 19999999999999999,98"},
     };
-    for (const auto &c : cas) {
-        SCOPED_TRACE(c.prix);
-        EXPECT_EQ(calcul::ligneremise(c.montant, QString::fromUtf8(c.prix), francais), c.ligne);
+    for (const auto &c : cas)
+        EXPECT_EQ(calcul::ligneremise(c.montant, c.prix, francais), QString::fromUtf8(c.ligne));
+
+    const struct
+    {
+        const char *montant;
+        std::optional<QString> ligne;
+    } details[] = {
+        {"1234,565", "Remise = 1234,57 − 1227,40 = 7,17"}, // le montant arrondi d'abord
+        {"1e15", "Remise = 1000000000000000,00 − 994200000000000,00 = 5800000000000,00"},
+        {"1e17", std::nullopt}, // au-delà de 18 chiffres
+    };
+    for (const auto &c : details) {
+        const calcul::Detail d = calcul::calculedetail(3.47, 3, QString::fromUtf8(c.montant), francais);
+        EXPECT_TRUE(d.complet) << c.montant;
+        EXPECT_EQ(d.remise, c.ligne) << c.montant;
     }
 }
 

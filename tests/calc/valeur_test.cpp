@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -49,9 +50,20 @@ TEST(Coefficient, TronqueSansArrondir)
     // C = 0.979680... : la troncature garde 0.9796.
     EXPECT_EQ(calcul::coefficient(calcul::facteurmensuel(4.5), 10), 0.9796);
     EXPECT_EQ(calcul::facteurmensuel(3.47), 1.0028916666666667);
-    // Sur un mois, le coefficient est 1 / T tronqué.
-    const double t = calcul::facteurmensuel(3.47);
-    EXPECT_EQ(calcul::coefficient(t, 1), std::floor(1 / t * 10000) / 10000);
+}
+
+// Avis du 1er semestre 2008 (taux 6,98 %, JO du 13 janvier 2008) : valeur actuelle d'une unité de
+// crédit sur 3 à 24 mois, à trois décimales. C4 arrondi (moitié vers le haut) à trois décimales
+// redonne chacune d'elles (la troncature à quatre décimales ne franchit aucune limite d'arrondi).
+TEST(Coefficient, TableauPublie1S2008)
+{
+    const int publies[] = {988, 986, 983, 980, 977, 974, 972, 969, 966, 963, 960,
+                           958, 955, 952, 950, 947, 944, 941, 939, 936, 933, 931};
+    for (int i = 0; i < 22; ++i) {
+        const auto nbmois = static_cast<qint16>(i + 3);
+        const auto c4 = std::llround(calcul::coefficient(calcul::facteurmensuel(6.98), nbmois) * 10000);
+        EXPECT_EQ((c4 + 5) / 10, publies[i]) << nbmois << " mois";
+    }
 }
 
 TEST(Valeur, MoitieDeCentimeVersLeHaut)

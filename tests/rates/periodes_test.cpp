@@ -77,6 +77,13 @@ TEST(TauxPeriode, Recherche)
     EXPECT_EQ(taux::tauxperiode(t, 2009, 2), 0);
     EXPECT_EQ(taux::tauxperiode(t, 2011, 2), 0);
     EXPECT_EQ(taux::tauxperiode(table({}), 2010, 1), 0);
+    // Clé écrite comme Semestre::cle : l'année sur quatre chiffres au moins.
+    const auto courtes = table({{"1S999", 1}, {"2S0999", 2}, {"1S-5", 3}, {"2S-005", 4}, {"1S12345", 5}});
+    EXPECT_EQ(taux::tauxperiode(courtes, 999, 1), 0);
+    EXPECT_EQ(taux::tauxperiode(courtes, 999, 2), 2);
+    EXPECT_EQ(taux::tauxperiode(courtes, -5, 1), 0);
+    EXPECT_EQ(taux::tauxperiode(courtes, -5, 2), 4);
+    EXPECT_EQ(taux::tauxperiode(courtes, 12345, 1), 5);
     // Les entrées au-delà de nbtaux ne sont jamais lues.
     auto courte = t;
     courte.nbtaux = 0;
