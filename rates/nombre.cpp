@@ -87,7 +87,7 @@ template <typename Vue> class Lecteur
     NombreLu lit()
     {
         std::size_t i = 0;
-        while (i < texte_.size() && regle_.blanc(car(i)))
+        while (i < taille() && regle_.blanc(car(i)))
             ++i;
         if (regle_.prefixes && car(i) == u'&')
             return prefixe(suivant(i));
@@ -95,7 +95,8 @@ template <typename Vue> class Lecteur
     }
 
   private:
-    char16_t car(std::size_t i) const { return i < texte_.size() ? unite(texte_[i]) : char16_t(0); }
+    std::size_t taille() const { return static_cast<std::size_t>(texte_.size()); }
+    char16_t car(std::size_t i) const { return i < taille() ? unite(texte_[i]) : char16_t(0); }
     bool estchiffre(std::size_t i) const { return chiffre(car(i), 10) >= 0; }
 
     // Position du caractère qui suit celui de i : les blancs y sont sautés quand la règle les ôte.
@@ -103,7 +104,7 @@ template <typename Vue> class Lecteur
     {
         ++i;
         if (regle_.blancsotes)
-            while (i < texte_.size() && regle_.blanc(car(i)))
+            while (i < taille() && regle_.blanc(car(i)))
                 ++i;
         return i;
     }
