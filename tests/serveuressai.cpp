@@ -6,6 +6,9 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QUrl>
+
+#include <memory>
 
 ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this)), envois_(std::move(envois))
 {
@@ -21,8 +24,9 @@ ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this))
                 s->setProperty("repondu", true);
                 const QByteArray requete = s->readAll();
                 recues << requete;
-                // Chaîne de redirections : « /r3 » renvoie vers « /r2 »... ; « /r0 » prend la liste.
-                const QByteArray chemin = requete.split(' ').value(1);
+                // Chaîne de redirections : « /r3 » renvoie vers « /r2 »... ; « /r0 » prend la liste. En
+                // proxy, la ligne de requête porte l'adresse entière : seul son chemin compte.
+                const QByteArray chemin = QUrl::fromEncoded(requete.split(' ').value(1)).path().toUtf8();
                 if (chemin.startsWith("/r") && chemin.mid(2).toInt() > 0) {
                     s->write("HTTP/1.1 302 Found\r\nLocation: /r" + QByteArray::number(chemin.mid(2).toInt() - 1) +
                              "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");
@@ -44,6 +48,10 @@ ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this))
                     minuterie->start(10); // un flot continu que le fil HTTP suit, même sous ASan
                     return;
                 }
+                if (e.fin == Long) {
+                    envoielong(s);
+                    return;
+                }
                 if (e.fin == Coupe)
                     s->abort();
                 else
@@ -54,6 +62,27 @@ ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this))
 }
 
 ServeurEssai::~ServeurEssai() = default;
+
+// Corps envoyé par morceaux, au rythme où le client le lit.
+void ServeurEssai::envoielong(QTcpSocket *s)
+{
+    auto reste = std::make_shared<qint64>(taillelong);
+    auto suite = [s, reste] {
+        while (*reste > 0 && s->bytesToWrite() < (1 << 16)) {
+            const qint64 n = qMin<qint64>(*reste, 1 << 16);
+            s->write(QByteArray(n, '\''));
+            *reste -= n;
+        }
+        if (*reste == 0 && s->bytesToWrite() == 0)
+            s->disconnectFromHost();
+    };
+    connect(s, &QTcpSocket::bytesWritten, s, suite);
+    connect(s, &QTcpSocket::disconnected, this, [this, s, reste] {
+        if (*reste > 0 || s->bytesToWrite() > 0)
+            ++abandons;
+    });
+    suite();
+}
 
 QString ServeurEssai::adresse(const QString &chemin) const
 {
