@@ -19,7 +19,8 @@ class SansFinDeLigne : public QValidator
     State validate(QString &texte, int &position) const override
     {
         const auto finligne = [](QChar c) { return c == u'\r' || c == u'\n'; };
-        position -= static_cast<int>(std::count_if(texte.cbegin(), texte.cbegin() + position, finligne));
+        position -=
+            static_cast<int>(std::count_if(texte.cbegin(), texte.cbegin() + qMin(position, texte.size()), finligne));
         texte.removeIf(finligne);
         return Acceptable;
     }
