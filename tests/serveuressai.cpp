@@ -8,14 +8,17 @@
 #include <QTimer>
 #include <QUrl>
 
-#include <memory>
-
 ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this)), envois_(std::move(envois))
 {
     serveur_->listen(QHostAddress::LocalHost, 0);
     connect(serveur_, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *s = serveur_->nextPendingConnection()) {
             connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+            // Émise avant que la fermeture ne vide le tampon d'écriture.
+            connect(s, &QTcpSocket::errorOccurred, this, [this, s] {
+                if (s->bytesToWrite() > 0)
+                    ++abandons;
+            });
             connect(s, &QTcpSocket::readyRead, this, [this, s] {
                 // Une requête par connexion : ce qui arrive sur une connexion qui se ferme est ignoré
                 // (le client la renvoie sur une autre).
@@ -48,10 +51,6 @@ ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this))
                     minuterie->start(10); // un flot continu que le fil HTTP suit, même sous ASan
                     return;
                 }
-                if (e.fin == Long) {
-                    envoielong(s);
-                    return;
-                }
                 if (e.fin == Coupe)
                     s->abort();
                 else
@@ -62,27 +61,6 @@ ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this))
 }
 
 ServeurEssai::~ServeurEssai() = default;
-
-// Corps envoyé par morceaux, au rythme où le client le lit.
-void ServeurEssai::envoielong(QTcpSocket *s)
-{
-    auto reste = std::make_shared<qint64>(taillelong);
-    auto suite = [s, reste] {
-        while (*reste > 0 && s->bytesToWrite() < (1 << 16)) {
-            const qint64 n = qMin<qint64>(*reste, 1 << 16);
-            s->write(QByteArray(n, '\''));
-            *reste -= n;
-        }
-        if (*reste == 0 && s->bytesToWrite() == 0)
-            s->disconnectFromHost();
-    };
-    connect(s, &QTcpSocket::bytesWritten, s, suite);
-    connect(s, &QTcpSocket::disconnected, this, [this, s, reste] {
-        if (*reste > 0 || s->bytesToWrite() > 0)
-            ++abandons;
-    });
-    suite();
-}
 
 QString ServeurEssai::adresse(const QString &chemin) const
 {

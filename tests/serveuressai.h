@@ -12,15 +12,12 @@
 #include <QString>
 
 class QTcpServer;
-class QTcpSocket;
 
 class ServeurEssai : public QObject
 {
   public:
-    // Fermeture normale, rien envoyé, coupure après envoi, lignes d'en-tête envoyées sans fin,
-    // corps de taillelong octets envoyé à la suite des en-têtes.
-    enum Fin { Ferme, Muet, Coupe, Flot, Long };
-    static constexpr qint64 taillelong = 64 * 1024 * 1024;
+    // Fermeture normale, rien envoyé, coupure après envoi, lignes d'en-tête envoyées sans fin.
+    enum Fin { Ferme, Muet, Coupe, Flot };
     struct Envoi
     {
         QByteArray octets;
@@ -33,14 +30,12 @@ class ServeurEssai : public QObject
     QString adresse(const QString &chemin = QStringLiteral("/BRUNELIX.TXT")) const;
     int requetes = 0;
     QList<QByteArray> recues; // en-têtes de chaque requête reçue
-    int abandons = 0;         // corps longs dont le client a fermé la connexion avant la fin
+    int abandons = 0;         // connexions fermées par le client avant que tout soit envoyé
 
     // Réponse 200 (ou autre statut, avec d'autres lignes d'en-tête) portant ce corps.
     static Envoi reponse(const QByteArray &corps, int statut = 200, const QByteArray &entetes = {});
 
   private:
-    void envoielong(QTcpSocket *s);
-
     QTcpServer *serveur_;
     QList<Envoi> envois_;
 };

@@ -115,9 +115,10 @@ TEST_P(Verification, RemplaceOuGardeIntact)
 const QDate juillet2001(2001, 7, 1), janvier2002(2002, 1, 1);
 const Envoi ok = ServeurEssai::reponse(neuf);
 
+// Plus que ce que les tampons du système gardent entre les deux bouts d'une connexion locale.
 QByteArray enorme()
 {
-    return "HTTP/1.1 200 OK\r\nContent-Length: 5242880\r\n\r\n" + neuf + "\r\n" + QByteArray(5 * 1024 * 1024, '\'');
+    return "HTTP/1.1 200 OK\r\nContent-Length: 67108864\r\n\r\n" + neuf + "\r\n" + QByteArray(64 * 1024 * 1024, '\'');
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -169,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                true,
                2},
         CasMaj{"serveur_muet", "1S2001", juillet2001, {{"", ServeurEssai::Muet}}, false, 1},
-        CasMaj{"corps_5_mio", "1S2001", juillet2001, {{enorme()}}, false, 1},
+        CasMaj{"corps_64_mio", "1S2001", juillet2001, {{enorme()}}, false, 1},
         CasMaj{"page_404", "1S2001", juillet2001, {ServeurEssai::reponse(neuf, 404)}, false, 1},
         CasMaj{"page_500", "1S2001", juillet2001, {ServeurEssai::reponse(neuf, 500)}, false, 1},
         CasMaj{
@@ -317,11 +318,9 @@ TEST(Requete, EnTetesEtRedirections)
 // Corps trop gros : abandonné dès qu'il dépasse 1 Mio, le serveur voit la connexion fermée avant la fin.
 TEST(Requete, CorpsTropGrosAbandonneEnCours)
 {
-    ServeurEssai serveur(
-        {{"HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(ServeurEssai::taillelong) + "\r\n\r\n",
-          ServeurEssai::Long}});
+    ServeurEssai serveur({{enorme()}});
     EXPECT_FALSE(maj::telecharge(serveur.adresse()).complete);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return serveur.abandons == 1; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return serveur.abandons > 0; }, 2000));
 }
 
 // Fenêtre modale ouverte pendant le transfert et fermée après l'échéance : une réponse finie
