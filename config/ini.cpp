@@ -158,12 +158,13 @@ QString decode(QByteArrayView v)
     return s.left(longueurmax);
 }
 
-// Octets d'une valeur changée, relus tels quels : entre guillemets quand des blancs
-// l'entourent ou qu'elle est elle-même entre guillemets.
+// Octets d'une valeur changée : CR, LF et NUL, qui couperaient la ligne ou le fichier, deviennent
+// des blancs ; le reste est relu tel quel, entre guillemets quand des blancs l'entourent ou
+// qu'elle est elle-même entre guillemets.
 QByteArray brut(const QString &valeur)
 {
     QByteArray b = valeur.toUtf8();
-    b.replace('\n', ' ').replace('\0', ' ');
+    b.replace('\r', ' ').replace('\n', ' ').replace('\0', ' ');
     if (!b.isEmpty() && (blanc(b.front()) || blanc(b.back()) || (b.size() >= 2 && b.front() == '"' && b.back() == '"')))
         b = '"' + b + '"';
     return b;

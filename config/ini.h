@@ -27,7 +27,8 @@ QList<QString> lireini(const QString &section, const QList<QString> &cles, const
 // Écrit les valeurs (clé, valeur) d'un seul remplacement du fichier, en créant fichier,
 // section et clés au besoin : clé manquante en fin de section, section manquante en fin
 // de fichier, avec la fin de ligne du fichier (CR LF dans un fichier neuf). Une valeur
-// égale à celle lue garde ses octets ; une valeur changée s'écrit en UTF-8. Un fichier
+// égale à celle lue garde ses octets ; une valeur changée s'écrit en UTF-8, ses CR, LF et NUL
+// changés en blancs (le fichier garde une ligne par clé, quoi que l'appelant donne). Un fichier
 // lu comme absent mais présent n'est jamais remplacé. Un échec ne dit rien.
 void ecrireini(const QString &section, const QList<std::pair<QString, QString>> &valeurs, const QString &chemin);
 void ecrireini(const QString &section, const QString &cle, const QString &valeur, const QString &chemin);

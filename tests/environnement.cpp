@@ -13,6 +13,10 @@ MaisonEssai::MaisonEssai()
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Aucun proxy du développeur ne voit les essais : seul l'essai du proxy en pose un.
+    for (const char *v :
+         {"http_proxy", "https_proxy", "all_proxy", "no_proxy", "HTTP_PROXY", "HTTPS_PROXY", "ALL_PROXY", "NO_PROXY"})
+        qunsetenv(v);
     if (!qEnvironmentVariableIsEmpty("BRUNELIX_ESSAI_MAISON"))
         return;
     maison_.emplace();

@@ -12,7 +12,7 @@ class QCoreApplication;
 // Plateforme offscreen par défaut ; HOME, dossiers XDG et TMPDIR dans un dossier temporaire,
 // supprimé à la fin avec ce qu'un processus fils (test de mort, qui finit sans détruire ses
 // objets) y a laissé. Le fils garde celui de son parent. Aucun essai ne touche au vrai
-// dossier personnel.
+// dossier personnel. Variables de proxy retirées.
 class MaisonEssai
 {
   public:

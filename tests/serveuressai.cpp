@@ -6,6 +6,7 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
+#include <QUrl>
 
 ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this)), envois_(std::move(envois))
 {
@@ -13,6 +14,11 @@ ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this))
     connect(serveur_, &QTcpServer::newConnection, this, [this] {
         while (QTcpSocket *s = serveur_->nextPendingConnection()) {
             connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+            // Émise avant que la fermeture ne vide le tampon d'écriture.
+            connect(s, &QTcpSocket::errorOccurred, this, [this, s] {
+                if (s->bytesToWrite() > 0)
+                    ++abandons;
+            });
             connect(s, &QTcpSocket::readyRead, this, [this, s] {
                 // Une requête par connexion : ce qui arrive sur une connexion qui se ferme est ignoré
                 // (le client la renvoie sur une autre).
@@ -21,8 +27,9 @@ ServeurEssai::ServeurEssai(QList<Envoi> envois) : serveur_(new QTcpServer(this))
                 s->setProperty("repondu", true);
                 const QByteArray requete = s->readAll();
                 recues << requete;
-                // Chaîne de redirections : « /r3 » renvoie vers « /r2 »... ; « /r0 » prend la liste.
-                const QByteArray chemin = requete.split(' ').value(1);
+                // Chaîne de redirections : « /r3 » renvoie vers « /r2 »... ; « /r0 » prend la liste. En
+                // proxy, la ligne de requête porte l'adresse entière : seul son chemin compte.
+                const QByteArray chemin = QUrl::fromEncoded(requete.split(' ').value(1)).path().toUtf8();
                 if (chemin.startsWith("/r") && chemin.mid(2).toInt() > 0) {
                     s->write("HTTP/1.1 302 Found\r\nLocation: /r" + QByteArray::number(chemin.mid(2).toInt() - 1) +
                              "\r\nContent-Length: 0\r\nConnection: close\r\n\r\n");

@@ -3,7 +3,8 @@
 #pragma once
 // Serveur HTTP des essais, sur 127.0.0.1 (port choisi par le système), jamais ailleurs.
 // Chaque requête reçoit la réponse suivante de la liste (la dernière se répète), sauf le chemin
-// « /rN » (N > 0), redirigé vers « /r(N-1) ».
+// « /rN » (N > 0), redirigé vers « /r(N-1) ». Il sert aussi de proxy : une requête qui porte
+// l'adresse entière (« GET http://hote/chemin ») reçoit les mêmes réponses.
 
 #include <QByteArray>
 #include <QList>
@@ -31,6 +32,7 @@ class ServeurEssai : public QObject
     QString adresse(const QString &chemin = QStringLiteral("/BRUNELIX.TXT")) const;
     int requetes = 0;
     QList<QByteArray> recues; // en-têtes de chaque requête reçue
+    int abandons = 0;         // connexions fermées par le client avant que tout soit envoyé
     // Appelé à chaque requête avant sa réponse : ce qu'un essai fait pendant un téléchargement.
     std::function<void()> avantreponse;
 

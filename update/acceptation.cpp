@@ -7,6 +7,7 @@
 #include "rates/tabletaux.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <algorithm>
 
@@ -18,36 +19,46 @@ namespace {
 
 using taux::Semestre;
 
-// Taux des clés bien formées qui ne figurent qu'une fois dans la table en usage.
-QHash<QString, double> clesuniques(const taux::TableTaux &t)
+// Clés bien formées qui ne figurent qu'une fois dans la table en usage.
+QSet<QString> clesuniques(const taux::TableTaux &t)
 {
     QHash<QString, int> nombre;
     for (int i = 0; i <= t.nbtaux; ++i)
         ++nombre[t.periodes[i]];
-    QHash<QString, double> uniques;
+    QSet<QString> uniques;
     for (int i = 0; i <= t.nbtaux; ++i)
         if (nombre.value(t.periodes[i]) == 1 && Semestre::lit(t.periodes[i]))
-            uniques.insert(t.periodes[i], t.taux[i]);
+            uniques.insert(t.periodes[i]);
     return uniques;
 }
 
-// Aucun semestre en usage perdu, aucun dernier taux coupé.
-bool gardelessemestres(const taux::TableTaux &essai, const QByteArray &corps, const taux::TableTaux &enusage)
+// Vrai quand la table en usage a une entrée de cette clé avec ce taux.
+bool entreeenusage(const taux::TableTaux &t, const QString &cle, double valeur)
 {
-    const QHash<QString, double> uniques = clesuniques(enusage);
+    for (int i = 0; i <= t.nbtaux; ++i)
+        if (t.periodes[i] == cle && t.taux[i] == valeur)
+            return true;
+    return false;
+}
+
+// Aucun semestre en usage perdu, aucune dernière entrée coupée : sans fin de ligne finale,
+// la dernière entrée doit être une entrée en usage, clé et taux (une entrée neuve, plus ancienne
+// que toutes, peut être coupée n'importe où).
+bool gardelessemestres(const taux::TableTaux &essai, const QByteArray &corps, const taux::TableTaux &table)
+{
+    const QSet<QString> uniques = clesuniques(table);
     const int dernier = essai.nbtaux;
     const Semestre plusancien = *Semestre::lit(essai.periodes[dernier]);
     const bool plein = dernier + 1 == taux::capacite;
-    for (auto it = uniques.cbegin(); it != uniques.cend(); ++it) {
-        if (plein && *Semestre::lit(it.key()) < plusancien)
+    for (const QString &cle : uniques) {
+        if (plein && *Semestre::lit(cle) < plusancien)
             continue;
-        if (std::find(essai.periodes.cbegin(), essai.periodes.cbegin() + dernier + 1, it.key()) ==
+        if (std::find(essai.periodes.cbegin(), essai.periodes.cbegin() + dernier + 1, cle) ==
             essai.periodes.cbegin() + dernier + 1)
             return false;
     }
-    const auto enusagedernier = uniques.constFind(essai.periodes[dernier]);
     const bool finligne = corps.endsWith('\n') || corps.endsWith('\r');
-    return enusagedernier == uniques.cend() || *enusagedernier == essai.taux[dernier] || finligne;
+    return finligne || entreeenusage(table, essai.periodes[dernier], essai.taux[dernier]);
 }
 
 } // namespace

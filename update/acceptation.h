@@ -28,8 +28,8 @@ QByteArray contenufichier(const QByteArray &corps);
 //  - le premier taux est > 0 et < 100, les suivants >= 0 et < 100 ;
 //  - toute clé bien formée et unique de la table en usage est présente (avec 101 entrées
 //    téléchargées, seules celles qui ne sont pas plus anciennes que la dernière) ;
-//  - quand la dernière entrée est une clé unique en usage avec un autre taux, le corps finit
-//    par une fin de ligne (un transfert coupé dans le dernier nombre n'en finit jamais).
+//  - le corps finit par une fin de ligne (CR ou LF), sauf quand sa dernière entrée est une
+//    entrée de la table en usage, même clé et même taux (un transfert coupé n'en finit jamais).
 bool acceptecorps(int statut, const QByteArray &corps, const taux::TableTaux &enusage, const QDate &aujourdhui);
 
 } // namespace maj

@@ -8,7 +8,7 @@
 #include <QEventLoop>
 #include <QNetworkAccessManager>
 #include <QNetworkInformation>
-#include <QNetworkProxy>
+#include <QNetworkProxyFactory>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
@@ -58,8 +58,10 @@ Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai)
     minuterie.setSingleShot(true);
     minuterie.setTimerType(Qt::PreciseTimer);
     minuterie.start(delai);
+    // Proxy du système (variables http_proxy, https_proxy, no_proxy, réglages du bureau) ; une
+    // adresse locale va toujours en direct.
+    QNetworkProxyFactory::setUseSystemConfiguration(true);
     auto gestionnaire = std::make_unique<QNetworkAccessManager>();
-    gestionnaire->setProxy(QNetworkProxy::NoProxy);
     // Suivies par Qt (jamais de https vers http) ; la politique « vérifiée par l'utilisateur » de
     // Qt 6.4 renvoie une requête de plus à chaque redirection d'une chaîne et finit sans erreur.
     gestionnaire->setRedirectPolicy(QNetworkRequest::NoLessSafeRedirectPolicy);
@@ -88,7 +90,12 @@ Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai)
             reponse->abort();
         }
     });
-    QObject::connect(reponse, &QNetworkReply::finished, &boucle, &QEventLoop::quit);
+    // Réponse finie : l'échéance s'arrête, même quand la boucle ne reprend la main qu'après celle
+    // d'une fenêtre modale ouverte pendant le transfert.
+    QObject::connect(reponse, &QNetworkReply::finished, &boucle, [&] {
+        minuterie.stop();
+        boucle.quit();
+    });
     if (!reponse->isFinished())
         boucle.exec();
     minuterie.stop();

@@ -21,10 +21,12 @@ struct Reponse
 constexpr std::chrono::milliseconds delaitelechargement{10000};
 
 // GET de l'adresse (sans les blancs autour), attendu dans une boucle locale (les événements des fenêtres
-// continuent) : agent « Mozilla », sans cache ni proxy ; http et https seulement,
-// au plus 5 redirections vers http(s). Délai dépassé, erreur en cours de route ou
-// corps de plus de 1 Mio : réponse incomplète, sans corps. L'échéance est dure : la
-// fonction rend la main au terme du délai, même sous un flot d'en-têtes.
+// continuent) : agent « Mozilla », sans cache, par le proxy du système s'il y en a un ;
+// http et https seulement, au plus 5 redirections vers http(s). Délai dépassé, erreur en
+// cours de route (proxy compris) ou corps de plus de 1 Mio (abandonné dès qu'il dépasse) :
+// réponse incomplète, sans corps. L'échéance est dure : la fonction rend la main au terme
+// du délai, même sous un flot d'en-têtes ; une réponse finie avant lui n'expire jamais,
+// même quand une fenêtre modale ouverte pendant le transfert reste ouverte au-delà.
 Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai = delaitelechargement);
 
 // Faux seulement quand la plateforme dit explicitement « déconnecté ».

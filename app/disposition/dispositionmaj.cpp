@@ -4,6 +4,7 @@
 
 #include "app/controles/couleurs.h"
 #include "app/controles/images.h"
+#include "app/controles/ligneseule.h"
 #include "app/disposition/disposition.h"
 #include "config/parametres.h"
 
@@ -103,6 +104,7 @@ ControlesMaj construitmaj(QWidget *dialogue)
     auto *ftp = new QLineEdit(maj::adressedefaut(), dialogue);
     place(ftp, 840, 2100, 4455, 285, "ftp");
     couleurs::imposefond(ftp, QPalette::Base, couleurs::rose);
+    ligneseule(ftp);
 
     for (const Image &i : illustrations) {
         auto *w = new QLabel(dialogue);

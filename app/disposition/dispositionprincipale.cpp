@@ -5,6 +5,7 @@
 #include "app/controles/boutonimage.h"
 #include "app/controles/couleurs.h"
 #include "app/controles/images.h"
+#include "app/controles/ligneseule.h"
 #include "app/controles/pageaide.h"
 #include "app/disposition/disposition.h"
 #include "app/disposition/dispositiononglets.h"
@@ -177,6 +178,7 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     gras.setBold(true);
     c.montant->setFont(gras);
     couleurs::imposefond(c.montant, QPalette::Base, jaunepale);
+    ligneseule(c.montant);
 
     c.imprimer = bouton(fenetre, "imprimer", "imprimer.png", "Imprimer", true);
     place(c.imprimer, 30, 3000, 675, 675, "imprimer");

@@ -82,9 +82,11 @@ TEST(Fenetre, PremierSemestreEtSaisie)
     EXPECT_EQ(montant->text(), QStringLiteral("12.5A"));
     EXPECT_EQ(e.cellule(10, 1), QStringLiteral("12,27"));
 
-    // Un texte collé n'est pas filtré.
+    // Un texte collé n'est pas filtré ; sa fin de ligne (cellule d'un tableur) est retirée.
     montant->selectAll();
-    montant->insert(QStringLiteral("1E2"));
+    QApplication::clipboard()->setText(QStringLiteral("1E2\r\n"));
+    montant->paste();
+    EXPECT_EQ(montant->text(), QStringLiteral("1E2"));
     EXPECT_EQ(e.cellule(1, 1), QStringLiteral("99,42"));
 
     montant->clear();

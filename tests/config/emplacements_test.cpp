@@ -27,8 +27,9 @@ namespace {
 // un préfixe ~/.local), du système dans s ; réglages XDG dans c ; dossier de la ligne de commande l ;
 // sauvegarde d'une copie plus ancienne à côté de la copie.
 enum Lieu { Aucun, Programme, Livre, Systeme, Copie, Ligne, Sauvegarde };
-// Copie de l'utilisateur remplacée par une FIFO ou un lien vers une FIFO ; XDG_DATA_HOME relatif.
-enum Special { Rien, Fifo, LienFifo, Relatif };
+// Copie de l'utilisateur remplacée par une FIFO ou un lien vers une FIFO ; XDG_DATA_HOME relatif ;
+// entrée relative de XDG_DATA_DIRS.
+enum Special { Rien, Fifo, LienFifo, Relatif, RelatifSysteme };
 
 struct Cas
 {
@@ -72,6 +73,11 @@ TEST_P(Emplacement, TrouveEtEcrit)
     }
     if (c.special == Relatif) // ignoré : ~/.local/share
         qputenv("XDG_DATA_HOME", "u");
+    if (c.special == RelatifSysteme) // « s » ignoré
+        qputenv("XDG_DATA_DIRS", "s:" + r.filePath("x").toUtf8());
+    // Une valeur relative prise à tort viserait le dossier courant : celui de l'essai.
+    const QString courant = QDir::currentPath();
+    QDir::setCurrent(r.path());
     if (c.special == Fifo || c.special == LienFifo) {
         QDir().mkpath(QFileInfo(copie).path());
         const QString fifo = c.special == Fifo ? copie : r.filePath("fifo");
@@ -121,6 +127,7 @@ TEST_P(Emplacement, TrouveEtEcrit)
         EXPECT_TRUE(chemins[lieu] == e.ecriture || lit(chemins[lieu]).endsWith(entrees)) << lieu;
     for (const auto &[v, valeur] : avant)
         qputenv(v, valeur);
+    QDir::setCurrent(courant);
 }
 
 const QByteArray s1 = "1S2010\t3\r\n", s2 = "2S2010\t3\r\n";
@@ -152,6 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
             false,
             "h/.local/share",
             Relatif},
+        Cas{"xdg_data_dirs_relatif", {{Systeme, s1}}, "", Copie, Copie, Aucun, false, "u", RelatifSysteme},
         Cas{"copie_corrompue", {{Livre, s2}, {Copie, "1S2010 3"}}, "", Copie, Copie, Copie},
         Cas{"installe_ligne", {{Livre, s2}, {Copie, s2}, {Ligne, s1}}, "@/l/", Ligne, Ligne, Ligne},
         Cas{"prefixe_utilisateur", {{Livre, s1}}, "", Copie, Copie, Copie, false, "p/share"},

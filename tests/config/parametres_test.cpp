@@ -163,7 +163,18 @@ INSTANTIATE_TEST_SUITE_P(
                                  {cafe, true, false},
                                  {ete, false, false}},
                       CasEdition{"disque_plein", amain, amain, {ete, false, false}, {ete, true, true}, true},
-                      CasEdition{"octet_nul", nul, nul, {cafe, true, true}, {cafe, false, false}}),
+                      CasEdition{"octet_nul", nul, nul, {cafe, true, true}, {cafe, false, false}},
+                      // Fins de ligne d'un collage : des blancs, jamais une ligne de plus.
+                      CasEdition{"adresse_finie_par_cr_lf",
+                                 "[FTP]\r\nADRESS=a\r\n",
+                                 "[FTP]\r\nADRESS=\"http://127.0.0.1/  \"\r\nCHECKCONNECTION=1\r\nCHECKMAJ=1\r\n",
+                                 {QStringLiteral("http://127.0.0.1/\r\n"), true, false},
+                                 {QStringLiteral("http://127.0.0.1/\r\n"), true, true}},
+                      CasEdition{"cr_seul_dans_l_adresse",
+                                 "[FTP]\nCHECKMAJ=0\n",
+                                 "[FTP]\nCHECKMAJ=0\nADRESS=http://127.0.0.1/a CHECKMAJ=1\nCHECKCONNECTION=0\n",
+                                 {QStringLiteral("http://127.0.0.1/a\rCHECKMAJ=1"), false, false},
+                                 {QStringLiteral("http://127.0.0.1/a\rCHECKMAJ=1"), false, false}}),
     [](const auto &info) { return std::string(info.param.nom); });
 
 TEST(Enregistrement, ImpossibleSansEffet)

@@ -11,8 +11,11 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -112,9 +115,10 @@ TEST_P(Verification, RemplaceOuGardeIntact)
 const QDate juillet2001(2001, 7, 1), janvier2002(2002, 1, 1);
 const Envoi ok = ServeurEssai::reponse(neuf);
 
+// Plus que ce que les tampons du système gardent entre les deux bouts d'une connexion locale.
 QByteArray enorme()
 {
-    return "HTTP/1.1 200 OK\r\nContent-Length: 5242880\r\n\r\n" + neuf + "\r\n" + QByteArray(5 * 1024 * 1024, '\'');
+    return "HTTP/1.1 200 OK\r\nContent-Length: 67108864\r\n\r\n" + neuf + "\r\n" + QByteArray(64 * 1024 * 1024, '\'');
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -166,7 +170,7 @@ INSTANTIATE_TEST_SUITE_P(
                true,
                2},
         CasMaj{"serveur_muet", "1S2001", juillet2001, {{"", ServeurEssai::Muet}}, false, 1},
-        CasMaj{"corps_5_mio", "1S2001", juillet2001, {{enorme()}}, false, 1},
+        CasMaj{"corps_64_mio", "1S2001", juillet2001, {{enorme()}}, false, 1},
         CasMaj{"page_404", "1S2001", juillet2001, {ServeurEssai::reponse(neuf, 404)}, false, 1},
         CasMaj{"page_500", "1S2001", juillet2001, {ServeurEssai::reponse(neuf, 500)}, false, 1},
         CasMaj{
@@ -250,8 +254,8 @@ TEST(Acceptation, StatutTailleEtChargement)
                {203, neuf, true},
                {206, neuf, false},
                {200, neuf, false, "1S2002\t3"},
-               {200, neuf, true, "2S2001\t3"},
-               {200, neuf, true, ""},
+               {200, neuf, true, "2S2001\t3\r\n1S2001\t4.2"},
+               {200, neuf + "\r\n", true, ""},
                {200, "2S2001\t99.99\r\n1S2001\t4.2", true},
                {200, "2S2001\t100\r\n1S2001\t4.2", false},
                {200, "1s2002\t3\r\n1S2001\t4.2", false},
@@ -263,19 +267,24 @@ TEST(Acceptation, StatutTailleEtChargement)
                {200, "1S2099\t3\r\n1S2001\t4.2", false},
                // Taux suivants de 0 à moins de 100, octet NUL.
                {200, "2S2001\t3\r\n1S2001\t0", false},
-               {200, "2S2001\t3\r\n1S2001\t0", true, ""},
+               {200, "2S2001\t3\r\n1S2001\t0\n", true, ""},
                {200, "2S2001\t3\r\n1S2001\t-1", false, ""},
                {200, "2S2001\t3\r\n1S2001\t100", false, ""},
                {200, neuf + '\0', false},
-               // Semestres en usage : tous présents ; dernier taux changé seulement avec une fin de ligne.
+               // Semestres en usage : tous présents ; sans fin de ligne, la dernière entrée est une
+               // entrée en usage (clé et taux).
                {200, "2S2001\t3", false},
                {200, "2S2001\t3\r\n1S2001\t4", false},
                {200, "2S2001\t3\r\n1S2001\t4\r\n", true},
+               {200, "2S2001\t3\r\n1S2001\t4\r", true},
                {200, "2S2001\t3\r\n1S2001\t4\r\n' fin", false},
-               {200, "2S2001\t3\r\n1S2001\t4.2\r\n2S2000\t5", true},
+               {200, "2S2001\t3\r\n1S2001\t4.2\r\n' fin", true},
+               {200, "2S2001\t3\r\n1S2001\t4.2\r\n2S2000\t5", false},
+               {200, "2S2001\t3\r\n1S2001\t4.2\r\n2S2000\t5\n", true},
                {200, "2S2001\t3\r\n1S2001\t4.2", false, "1S2001\t4.2\r\n2S2000\t4.3"},
                {200, "2S2001\t3\r\n2S2000\t4.3", true, "2S2000\t4.3\r\n1S2001x\t4"},
-               {200, "2S2001\t3\r\n2S2000\t4", true, "2S2000\t4.3\r\n2S2000\t4.3"},
+               {200, "2S2001\t3\r\n2S2000\t4", false, "2S2000\t4.3\r\n2S2000\t4.3"},
+               {200, "2S2001\t3\r\n2S2000\t4.3", true, "2S2000\t4.3\r\n2S2000\t4"},
                {200, cent, true, "1S2001\t3\r\n2S1950\t3"},
                {200, cent.left(cent.size() - 10), false, "1S2001\t3\r\n2S1950\t3"}};
     for (const auto &c : cas) {
@@ -304,6 +313,65 @@ TEST(Requete, EnTetesEtRedirections)
     EXPECT_FALSE(maj::telecharge(six.adresse(QStringLiteral("/r6"))).complete);
     for (const QByteArray &r : six.recues)
         EXPECT_FALSE(r.startsWith("GET /r0 ")) << r.constData();
+}
+
+// Corps trop gros : abandonné dès qu'il dépasse 1 Mio, le serveur voit la connexion fermée avant la fin.
+TEST(Requete, CorpsTropGrosAbandonneEnCours)
+{
+    ServeurEssai serveur({{enorme()}});
+    EXPECT_FALSE(maj::telecharge(serveur.adresse()).complete);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return serveur.abandons > 0; }, 2000));
+}
+
+// Fenêtre modale ouverte pendant le transfert et fermée après l'échéance : une réponse finie
+// avant est gardée, une réponse inachevée est abandonnée.
+TEST(Requete, FenetreModaleAuDelaDeLEcheance)
+{
+    for (const Envoi &envoi : {ok, Envoi{"", ServeurEssai::Muet}}) {
+        ServeurEssai serveur({envoi});
+        QTimer::singleShot(0, [] {
+            QEventLoop modale;
+            QTimer::singleShot(800, &modale, &QEventLoop::quit);
+            modale.exec();
+        });
+        const maj::Reponse r = maj::telecharge(serveur.adresse(), std::chrono::milliseconds(400));
+        EXPECT_EQ(r.complete, envoi.fin == ServeurEssai::Ferme);
+        EXPECT_EQ(r.corps, envoi.fin == ServeurEssai::Ferme ? neuf : QByteArray());
+    }
+}
+
+// Proxy du système, lu dans l'environnement : une adresse que seul le proxy atteint passe par lui ;
+// un proxy qui refuse ou qui ne répond pas est un échec ; une adresse locale va en direct.
+TEST(Requete, ProxyDuSysteme)
+{
+    const Envoi refus = ServeurEssai::reponse("", 407, "Proxy-Authenticate: Basic realm=\"x\"\r\n");
+    const struct
+    {
+        const char *variable;
+        QString adresse; // vide : le serveur lui-même
+        Envoi envoi;
+        bool complete;
+        QByteArray ligne; // ligne de requête reçue par le proxy ; vide : aucune
+        bool arrete = false;
+    } cas[] = {
+        {"http_proxy", "http://taux.invalid/BRUNELIX.TXT", ok, true, "GET http://taux.invalid/BRUNELIX.TXT HTTP/1.1"},
+        {"HTTP_PROXY", "http://taux.invalid/BRUNELIX.TXT", ok, true, "GET http://taux.invalid/BRUNELIX.TXT HTTP/1.1"},
+        {"http_proxy", "http://taux.invalid/BRUNELIX.TXT", refus, false, "GET http://taux.invalid/BRUNELIX.TXT "},
+        {"https_proxy", "https://taux.invalid/BRUNELIX.TXT", refus, false, "CONNECT taux.invalid:443 HTTP/1.1"},
+        {"http_proxy", "http://taux.invalid/BRUNELIX.TXT", ok, false, "", true},
+        {"http_proxy", "", ok, true, "", true},
+    };
+    for (const auto &c : cas) {
+        ServeurEssai proxy({c.envoi}), serveur({ok});
+        qputenv(c.variable, c.arrete ? QByteArray("http://127.0.0.1:1") : proxy.adresse(QString()).toUtf8());
+        const maj::Reponse r =
+            maj::telecharge(c.adresse.isEmpty() ? serveur.adresse() : c.adresse, std::chrono::milliseconds(1500));
+        qunsetenv(c.variable);
+        EXPECT_EQ(r.complete, c.complete) << c.variable << " " << qPrintable(c.adresse);
+        EXPECT_EQ(r.corps, c.complete ? neuf : QByteArray());
+        EXPECT_EQ(proxy.recues.value(0).left(c.ligne.size()), c.ligne);
+        EXPECT_EQ(proxy.recues.size(), c.ligne.isEmpty() ? 0 : 1);
+    }
 }
 
 } // namespace

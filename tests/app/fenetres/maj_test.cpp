@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -72,7 +73,8 @@ TEST_P(Fermeture, EnregistreOuGarde)
         QLineEdit *ftp = m.controles().ftp;
         ftp->setFocus();
         ftp->selectAll();
-        QTest::keyClicks(ftp, "http://127.0.0.1/neuf");
+        QApplication::clipboard()->setText(QStringLiteral("http://127.0.0.1/neuf\r\n")); // fin de ligne retirée
+        ftp->paste();
         QTest::mouseClick(m.controles().CheckMaj, Qt::LeftButton);
         // Le fichier des taux change : le retour à la fenêtre est une activation.
         ecrittaux(e.fichier(), "1S2030\t5.5\r\n", 5);
