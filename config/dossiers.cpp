@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <pwd.h>
 #include <unistd.h>
@@ -17,6 +18,16 @@ QString absolue(const char *variable)
 {
     const QString v = qEnvironmentVariable(variable);
     return QDir::isAbsolutePath(v) ? QDir::cleanPath(v) : QString();
+}
+
+// Entrées absolues d'une liste de dossiers ; aucune : les dossiers par défaut.
+QStringList absolues(const char *variable, const QStringList &defauts)
+{
+    QStringList dossiers;
+    for (const QString &d : qEnvironmentVariable(variable).split(u':', Qt::SkipEmptyParts))
+        if (QDir::isAbsolutePath(d))
+            dossiers << QDir::cleanPath(d);
+    return dossiers.isEmpty() ? defauts : dossiers;
 }
 
 QString ouautre(const QString &valeur, const QString &relatif)
@@ -47,13 +58,33 @@ QString reglagesutilisateur()
 
 QStringList donneessysteme()
 {
-    QStringList dossiers;
-    for (const QString &d : qEnvironmentVariable("XDG_DATA_DIRS").split(u':', Qt::SkipEmptyParts))
-        if (QDir::isAbsolutePath(d))
-            dossiers << QDir::cleanPath(d);
-    if (dossiers.isEmpty())
-        dossiers << QStringLiteral("/usr/local/share") << QStringLiteral("/usr/share");
-    return dossiers;
+    return absolues("XDG_DATA_DIRS", {QStringLiteral("/usr/local/share"), QStringLiteral("/usr/share")});
+}
+
+QStringList reglagessysteme()
+{
+    return absolues("XDG_CONFIG_DIRS", {QStringLiteral("/etc/xdg")});
+}
+
+QString documents()
+{
+    const QString maison = dossierpersonnel();
+    QString dossier = maison + QStringLiteral("/Documents");
+    // Lignes « XDG_DOCUMENTS_DIR="$HOME/Documents" » du fichier écrit par xdg-user-dirs.
+    QFile f(reglagesutilisateur() + QStringLiteral("/user-dirs.dirs"));
+    if (f.open(QIODevice::ReadOnly | QIODevice::Text))
+        while (!f.atEnd()) {
+            const QString ligne = QString::fromUtf8(f.readLine()).trimmed();
+            const QString debut = QStringLiteral("XDG_DOCUMENTS_DIR=\"");
+            if (!ligne.startsWith(debut) || !ligne.endsWith(u'"') || ligne.size() <= debut.size())
+                continue;
+            QString valeur = ligne.mid(debut.size(), ligne.size() - debut.size() - 1);
+            if (valeur.startsWith(QStringLiteral("$HOME")))
+                valeur.replace(0, 5, maison);
+            if (QDir::isAbsolutePath(valeur))
+                dossier = QDir::cleanPath(valeur);
+        }
+    return QFileInfo(dossier).isDir() ? dossier : maison;
 }
 
 } // namespace maj

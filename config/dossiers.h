@@ -20,4 +20,11 @@ QString reglagesutilisateur();
 // Entrées absolues de $XDG_DATA_DIRS ; aucune : /usr/local/share puis /usr/share.
 QStringList donneessysteme();
 
+// Entrées absolues de $XDG_CONFIG_DIRS ; aucune : /etc/xdg.
+QStringList reglagessysteme();
+
+// Dossier des documents (XDG_DOCUMENTS_DIR de user-dirs.dirs, sinon ~/Documents) quand il
+// existe, sinon le dossier personnel.
+QString documents();
+
 } // namespace maj

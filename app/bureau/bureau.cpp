@@ -3,10 +3,9 @@
 #include "app/bureau/bureau.h"
 
 #include "app/bureau/lanceur.h"
-#include "config/ini.h"
+#include "config/applicationsdefaut.h"
+#include "config/entreebureau.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -24,16 +23,6 @@ QString premierinstalle(const QStringList &noms)
             return chemin;
     }
     return {};
-}
-
-QStringList dossiersxdg(const char *variable, const QString &maison, const QString &defauts)
-{
-    QString liste = qEnvironmentVariable(variable);
-    if (liste.isEmpty())
-        liste = defauts;
-    QStringList d = {maison};
-    d += liste.split(u':', Qt::SkipEmptyParts);
-    return d;
 }
 
 struct Commande
@@ -70,38 +59,12 @@ Commande commandedesktop(const QString &exec, const QString &fichier)
 // Éditeur par défaut du texte brut déclaré par le bureau (mimeapps.list).
 Commande editeurdefaut(const QString &fichier)
 {
-    const QString maison = QDir::homePath();
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (config.isEmpty())
-        config = maison + QStringLiteral("/.config");
-    QString donnees = qEnvironmentVariable("XDG_DATA_HOME");
-    if (donnees.isEmpty())
-        donnees = maison + QStringLiteral("/.local/share");
-    const QStringList dossiersconfig = dossiersxdg("XDG_CONFIG_DIRS", config, QStringLiteral("/etc/xdg"));
-    QStringList applications;
-    for (const QString &d : dossiersxdg("XDG_DATA_DIRS", donnees, QStringLiteral("/usr/local/share:/usr/share")))
-        applications << d + QStringLiteral("/applications");
-
-    QStringList listes;
-    const QStringList bureaux = qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower().split(u':', Qt::SkipEmptyParts);
-    for (const QString &d : dossiersconfig + applications) {
-        for (const QString &b : bureaux)
-            listes << d + u'/' + b + QStringLiteral("-mimeapps.list");
-        listes << d + QStringLiteral("/mimeapps.list");
-    }
-    for (const QString &liste : listes) {
-        const QString valeur =
-            maj::lireini(QStringLiteral("Default Applications"), QStringLiteral("text/plain"), liste);
-        for (const QString &desktop : valeur.split(u';', Qt::SkipEmptyParts))
-            for (const QString &d : applications) {
-                const QString chemin = d + u'/' + desktop.trimmed();
-                if (!QFileInfo(chemin).isFile())
-                    continue;
-                const Commande c = commandedesktop(
-                    maj::lireini(QStringLiteral("Desktop Entry"), QStringLiteral("Exec"), chemin), fichier);
-                if (!c.programme.isEmpty())
-                    return c;
-            }
+    for (const QString &desktop : maj::applicationsdefaut(QStringLiteral("text/plain"))) {
+        const auto exec =
+            maj::EntreeBureau::lit(desktop).valeur(QStringLiteral("Desktop Entry"), QStringLiteral("Exec"));
+        const Commande c = commandedesktop(exec.value_or(QString()), fichier);
+        if (!c.programme.isEmpty())
+            return c;
     }
     return {};
 }

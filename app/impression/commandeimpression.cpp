@@ -6,6 +6,7 @@
 #include "app/disposition/dispositionprincipale.h"
 #include "app/fenetres/entreesortie.h"
 #include "app/impression/imprimante.h"
+#include "config/dossiers.h"
 #include "output/impression.h"
 
 #include <QComboBox>
@@ -19,7 +20,6 @@
 #include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QStandardPaths>
 
 namespace {
 
@@ -94,10 +94,8 @@ void CommandeImpression::imprime()
 
 void CommandeImpression::enregistrepdf(const sortie::EntreeImpression &e)
 {
-    QString dossier = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!QDir(dossier).exists())
-        dossier = QDir::homePath();
-    QFileDialog dialogue(fenetre_, QStringLiteral("Enregistrer en PDF"), dossier, QStringLiteral("PDF (*.pdf)"));
+    QFileDialog dialogue(fenetre_, QStringLiteral("Enregistrer en PDF"), maj::documents(),
+                         QStringLiteral("PDF (*.pdf)"));
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setDefaultSuffix(QStringLiteral("pdf"));
     dialogue.selectFile(sortie::nompdf(e.copie));

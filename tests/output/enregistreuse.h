@@ -56,6 +56,6 @@ class Enregistreuse : public sortie::Imprimante
     }
     int W_, H_;
     double h_, interligne_;
-    QString police_ = QStringLiteral("Courier New");
+    QString police_ = QStringLiteral("Police de l'imprimante");
     double taille_ = 10, x_ = 0, y_ = 0;
 };

@@ -87,9 +87,14 @@ TEST(Impression, MesuresEtFeuilles)
     }
 }
 
+// L'en-tête et le pied gardent la face de l'imprimante, le tableau est en Arial, tout en
+// 11 points ; la face et la taille de l'imprimante lui sont rendues à la fin.
 TEST(Impression, TextesEtPolices)
 {
     Enregistreuse imp(20000, 20000, h, h);
+    const QString face = QStringLiteral("Face choisie avant");
+    imp.setPolice(face);
+    imp.setTaille(7);
     auto e = tableau(1, {1, 1});
     e.copie.premiersemestre = false;
     e.copie.cellules[0] = QString(200, u'W'); // plus large que sa colonne
@@ -97,17 +102,18 @@ TEST(Impression, TextesEtPolices)
     e.pied = QStringLiteral("pied");
     sortie::imprimer(imp, e);
     ASSERT_EQ(imp.feuilles.size(), 1u);
+    const QString arial = QStringLiteral("Arial");
     const double tableau = entete + 2 * h, bas = tableau + h + 180; // sous les deux lignes de la mention
     const std::vector<std::tuple<QString, double, double, QString>> attendus = {
-        {"Crédit gratuit :", 0, 0, "Courier New"},
-        {"2d semestre 2010", 0, 2 * h, "Courier New"},
-        {"Taux annuel :  3.47 %", 0, 4 * h, "Courier New"},
-        {"taux non officiel", 0, 5 * h, "Courier New"},
-        {"dernier semestre connu : 2S2010", 0, 6 * h, "Courier New"},
-        {"Prix à crédit : 100", 0, 8 * h, "Courier New"},
-        {QString(200, u'W'), 90, tableau + 90, "Arial"},
-        {"c1", 9090, tableau + 90, "Arial"},
-        {"pied", 0, bas + h, "Courier New"}}; // une ligne blanche sous le dernier filet
+        {"Crédit gratuit :", 0, 0, face},
+        {"2d semestre 2010", 0, 2 * h, face},
+        {"Taux annuel :  3.47 %", 0, 4 * h, face},
+        {"taux non officiel", 0, 5 * h, face},
+        {"dernier semestre connu : 2S2010", 0, 6 * h, face},
+        {"Prix à crédit : 100", 0, 8 * h, face},
+        {QString(200, u'W'), 90, tableau + 90, arial},
+        {"c1", 9090, tableau + 90, arial},
+        {"pied", 0, bas + h, face}}; // une ligne blanche sous le dernier filet
     std::vector<std::tuple<QString, double, double, QString>> textes;
     for (const Trace &t : imp.feuilles[0])
         if (t.texte) {
@@ -115,8 +121,8 @@ TEST(Impression, TextesEtPolices)
             EXPECT_EQ(t.taille, 11);
         }
     EXPECT_EQ(textes, attendus);
-    EXPECT_EQ(imp.police(), QStringLiteral("Courier New")); // police et taille rendues
-    EXPECT_EQ(imp.taille(), 10);
+    EXPECT_EQ(imp.police(), face); // police et taille rendues
+    EXPECT_EQ(imp.taille(), 7);
 }
 
 // Le pied suit le tableau sur sa dernière feuille, ou passe seul en haut de la suivante.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
+#include "rates/periodes.h"
 #include "rates/tabletaux.h"
 
 #include "rates/diagnostic.h"
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace {
 
@@ -142,14 +145,16 @@ TEST(ChargementFichier, FichierAbsentOuDossier)
     EXPECT_FALSE(taux::fichierexiste(QString()));
 }
 
-TEST(ChargementFichier, RechargementPlusCourtGardeLesAnciennesEntrees)
+// Un fichier relu avec moins d'entrées : plus rien de l'ancien contenu ne se voit.
+TEST(ChargementFichier, RechargementPlusCourtSansAnciennesEntrees)
 {
     Essai e;
-    ASSERT_EQ(e.charge("2S2010\t3.35\r\n1S2010\t3.47\r\n"), Chargement::Ok);
+    ASSERT_EQ(e.charge("2S2010\t3.35\r\n1S2010\t3.47\r\n2S2009\t3.9\r\n"), Chargement::Ok);
     ASSERT_EQ(e.charge("2S2011\t2.5\r\n"), Chargement::Ok);
-    EXPECT_EQ(e.table.nbtaux, 0);
-    EXPECT_EQ(e.table.periodes[0], QStringLiteral("2S2011"));
-    EXPECT_EQ(e.table.periodes[1], QStringLiteral("1S2010"));
+    EXPECT_EQ(taux::listeannees(e.table), QStringList{QStringLiteral("2011")});
+    EXPECT_EQ(taux::tauxperiode(e.table, 2011, 2), 2.5);
+    for (const auto &[annee, semestre] : {std::pair{2010, 2}, {2010, 1}, {2009, 2}})
+        EXPECT_EQ(taux::tauxperiode(e.table, qint16(annee), semestre), 0) << semestre << "S" << annee;
     EXPECT_TRUE(e.table.datefichiertaux.isValid());
 }
 

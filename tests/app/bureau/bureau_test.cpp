@@ -3,6 +3,7 @@
 // Calculatrice du bureau : lancée une fois, relevée ensuite.
 #include "tests/app/outils.h"
 
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
@@ -16,44 +17,47 @@
 
 namespace {
 
+// Processus vivants (de tout utilisateur) dont la ligne de commande nomme ce fichier : un
+// programme lancé détaché y figure dès le retour du lancement, qui attend son exec.
+QList<qint64> processus(const QString &fichier)
+{
+    QList<qint64> pids;
+    const QByteArray nom = fichier.toLocal8Bit();
+    for (const QString &e : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile ligne(QStringLiteral("/proc/%1/cmdline").arg(e));
+        if (e.toLongLong() > 0 && ligne.open(QIODevice::ReadOnly) && ligne.readAll().split('\0').contains(nom))
+            pids << e.toLongLong();
+    }
+    return pids;
+}
+
 // Remplace PATH par un dossier qui ne contient qu'une fausse calculatrice.
 class FausseCalculatrice
 {
   public:
     FausseCalculatrice() : ancien_(qgetenv("PATH"))
     {
-        journal = dossier.filePath(QStringLiteral("lancements"));
-        QFile script(dossier.filePath(QStringLiteral("xcalc")));
-        script.open(QIODevice::WriteOnly);
-        script.write("#!/bin/sh\necho $$ >> '" + journal.toUtf8() + "'\nwhile :; do /bin/sleep 1; done\n");
-        script.close();
-        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        script = dossier.filePath(QStringLiteral("xcalc"));
+        QFile f(script);
+        f.open(QIODevice::WriteOnly);
+        f.write("#!/bin/sh\nwhile :; do /bin/sleep 1; done\n");
+        f.close();
+        f.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("PATH", dossier.path().toUtf8());
     }
     ~FausseCalculatrice()
     {
         qputenv("PATH", ancien_);
-        tue();
+        for (const qint64 pid : processus(script))
+            ::kill(static_cast<pid_t>(pid), SIGKILL);
     }
 
-    int lancements() const
-    {
-        QFile f(journal);
-        return f.open(QIODevice::ReadOnly) ? static_cast<int>(f.readAll().count('\n')) : 0;
-    }
+    int lancements() const { return static_cast<int>(processus(script).size()); }
 
     QTemporaryDir dossier;
-    QString journal;
+    QString script;
 
   private:
-    void tue()
-    {
-        QFile f(journal);
-        if (f.open(QIODevice::ReadOnly))
-            for (const QByteArray &pid : f.readAll().split('\n'))
-                if (pid.toInt() > 0)
-                    ::kill(pid.toInt(), SIGKILL);
-    }
     QByteArray ancien_;
 };
 
@@ -62,9 +66,8 @@ TEST(Calculatrice, LanceeUneSeuleFois)
     FausseCalculatrice faux;
     FenetreEssai e;
     QTest::mouseClick(e.c().calculatrice, Qt::LeftButton);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return faux.lancements() == 1; }, 5000));
+    EXPECT_EQ(faux.lancements(), 1);
     QTest::mouseClick(e.c().calculatrice, Qt::LeftButton);
-    QTest::qWait(300);
     EXPECT_EQ(faux.lancements(), 1);
 }
 
@@ -91,7 +94,7 @@ TEST(Calculatrice, OuverteAilleurs)
         QFile::setPermissions(public_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
                                                   QFile::ReadOther | QFile::ExeOther);
         const QString copie = public_.filePath(QString::fromUtf8(c.ouverte));
-        ASSERT_TRUE(QFile::copy(faux.dossier.filePath(QStringLiteral("xcalc")), copie));
+        ASSERT_TRUE(QFile::copy(faux.script, copie));
         QFile::setPermissions(copie, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
         qint64 pid = 0;
         if (c.autreutilisateur)
@@ -101,15 +104,14 @@ TEST(Calculatrice, OuverteAilleurs)
                                                 QString(), &pid));
         else
             ASSERT_TRUE(QProcess::startDetached(copie, {}, QString(), &pid));
-        QTest::qWait(300);
+        // setpriv lance la copie à son tour : attendre qu'elle tourne.
+        ASSERT_TRUE(QTest::qWaitFor([&] { return processus(copie).size() == 1; }, 10000)) << c.nom;
         {
             FenetreEssai e;
             QTest::mouseClick(e.c().calculatrice, Qt::LeftButton);
-            QTest::qWait(500);
+            EXPECT_EQ(faux.lancements(), c.lancements) << c.nom;
         }
         ::kill(static_cast<pid_t>(pid), SIGKILL);
-        // Le journal est écrit par la copie ouverte et par chaque lancement.
-        EXPECT_EQ(faux.lancements() - (c.autreutilisateur ? 0 : 1), c.lancements) << c.nom;
     }
 }
 

@@ -2,7 +2,10 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/systeme/lignecommande.h"
 
+#include "tests/affichage.h"
+
 #include <QDir>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -54,12 +57,39 @@ TEST(LigneDeCommande, DossierInexistantSignale)
     EXPECT_NE(testing::internal::GetCapturedStderr().find("n'existe pas"), std::string::npos);
 }
 
-TEST(LigneDeCommandeDeathTest, VersionEtAideTerminentAvecZero)
+// Le programme construit : aide et version sur la sortie standard, statut 0, sans fenêtre
+// (le dossier qui suit n'est pas examiné).
+TEST(LigneDeCommande, AideEtVersionDuProgramme)
 {
-    char nom[] = "brunelix", version[] = "--version", aide[] = "--help";
-    char *avecversion[] = {nom, version}, *avecaide[] = {nom, aide};
-    EXPECT_EXIT(commande::options(2, avecversion), ::testing::ExitedWithCode(0), "");
-    EXPECT_EXIT(commande::options(2, avecaide), ::testing::ExitedWithCode(0), "");
+    const QByteArray aide = "Usage : brunelix [options] [dossier]\n"
+                            "Calcul de la remise due au comptant pour un crédit gratuit.\n\n"
+                            "Options :\n"
+                            "  -h, --help     Affiche cette aide.\n"
+                            "  -v, --version  Affiche la version.\n\n"
+                            "Arguments :\n"
+                            "  dossier        Dossier où prendre BRUNELIX.TXT ; le reste de la ligne y est\n"
+                            "                 joint par des blancs (pas de guillemets).\n";
+    const QByteArray version = "Brunelix " BRUNELIX_VERSION "\n";
+    const struct
+    {
+        QStringList arguments;
+        QByteArray attendu;
+    } cas[] = {
+        {{QStringLiteral("--help")}, aide},
+        {{QStringLiteral("-h"), QStringLiteral("/nulle/part")}, aide},
+        {{QStringLiteral("--version")}, version},
+        {{QStringLiteral("/nulle/part"), QStringLiteral("-v")}, version},
+    };
+    for (const auto &c : cas) {
+        QProcess programme;
+        programme.start(QStringLiteral(BRUNELIX_PROGRAMME), c.arguments);
+        ASSERT_TRUE(programme.waitForFinished(30000)) << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(programme.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(programme.exitCode(), 0);
+        EXPECT_EQ(QString::fromUtf8(programme.readAllStandardOutput()), QString::fromUtf8(c.attendu))
+            << c.arguments.join(u' ').toStdString();
+        EXPECT_EQ(QString::fromUtf8(programme.readAllStandardError()), QString());
+    }
 }
 
 } // namespace
