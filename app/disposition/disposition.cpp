@@ -8,8 +8,10 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetrics>
+
 #include <QFrame>
 #include <QLabel>
+#include <limits>
 
 namespace disposition {
 
@@ -80,7 +82,15 @@ void ajustetexte(QLabel *etiquette, const QString &texte)
     QFont f = etiquette->font();
     f.setFamily(etiquette->window()->font().family());
     f.setPointSizeF(etiquette->window()->font().pointSizeF());
-    const auto deborde = [&] { return QFontMetrics(f).horizontalAdvance(texte) > etiquette->width(); };
+    // Une étiquette à retour à la ligne déborde par le bas, les autres par la droite.
+    const auto deborde = [&] {
+        const QFontMetrics m(f);
+        if (!etiquette->wordWrap())
+            return m.horizontalAdvance(texte) > etiquette->width();
+        const QRect place(0, 0, etiquette->width(), std::numeric_limits<int>::max() / 2);
+        const QRect pris = m.boundingRect(place, Qt::TextWordWrap | Qt::AlignLeft, texte);
+        return pris.height() > etiquette->height() || pris.width() > etiquette->width();
+    };
     // D'abord la face étroite de la même famille, à la même taille ; ensuite seulement une taille réduite.
     const QString etroite = QFontInfo(f).family() + QStringLiteral(" Narrow");
     if (deborde() && QFontDatabase::hasFamily(etroite))

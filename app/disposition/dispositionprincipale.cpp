@@ -206,6 +206,8 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     const QColor surbrillance = fenetre->palette().color(QPalette::HighlightedText);
     c.semestre[0]->setStyleSheet(option.arg(violet, surbrillance.name(), inactif));
     c.semestre[1]->setStyleSheet(option.arg(violet, couleurs::css(couleurs::blanc), inactif));
+    for (QRadioButton *s : c.semestre) // un contrôle à feuille de style ne suit plus la police de sa fenêtre
+        s->setFont(fenetre->font());
     c.semestre[0]->setChecked(true);
 
     c.calculatrice = bouton(fenetre, "calculatrice", "calculatrice.png", "Calculatrice", false);
@@ -215,7 +217,10 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     place(c.onglets, 1440, 480, largeuronglets, hauteuronglets, "onglets");
     c.onglets->tabBar()->setExpanding(true);
     // Barre d'onglets basse : le contenu commence à 20 pixels du haut.
-    c.onglets->setStyleSheet(QStringLiteral("QTabBar::tab { height: 18px; padding: 0px 8px; }"));
+    // Feuille de style sur la seule barre : une feuille sur le contrôle ferait prendre aux pages
+    // la police de l'application au lieu de celle de la fenêtre.
+    c.onglets->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { height: 18px; padding: 0px 8px; }"));
+    c.onglets->tabBar()->setFont(fenetre->font());
     QWidget *calcul = onglet(c.onglets, QStringLiteral(" Calcul  "));
     c.pageaide = new QWidget;
     c.onglets->addTab(c.pageaide, QStringLiteral(" Aide  "));

@@ -335,7 +335,7 @@ void FormBrunelix::montremention()
     if (periodeaffichee_)
         m = taux::mention(etat_.table, {periodeaffichee_->annee, periodeaffichee_->semestre},
                           dependances_.maintenant().date());
-    c_.mentiontaux->setText(m.texte);
+    disposition::ajustetexte(c_.mentiontaux, m.texte);
     QString bulle;
     for (const QString &paragraphe : m.bulle.split(u'\n', Qt::SkipEmptyParts))
         bulle += QStringLiteral("<p>") + paragraphe.toHtmlEscaped() + QStringLiteral("</p>");

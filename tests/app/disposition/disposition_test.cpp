@@ -26,35 +26,41 @@
 namespace {
 
 // Aucun texte n'en chevauche un autre et chacun tient dans sa boîte : les trois onglets de la
-// fenêtre principale à 8,25 points, le dialogue de mise à jour et la fenêtre « à propos » avec
-// une police de l'application de 8,25 puis de 10 points.
+// fenêtre principale, le dialogue de mise à jour et la fenêtre « à propos », avec une police de
+// l'application de 8,25 puis de 10 points posée avant la fenêtre, et de 10 points posée après
+// son affichage (avant les onglets construits après la première peinture).
 TEST(Disposition, TextesSansChevauchement)
 {
     const QFont police = QApplication::font();
-    for (const double points : {8.25, 10.0}) {
+    const auto pose = [&police](double points) {
         QFont f = police;
         f.setPointSizeF(points);
         QApplication::setFont(f);
+    };
+    for (const auto &[points, apres] : {std::pair{8.25, false}, {10.0, false}, {10.0, true}}) {
+        SCOPED_TRACE(QStringLiteral("%1 pt%2").arg(points).arg(apres ? " après l'affichage" : "").toStdString());
+        pose(apres ? 8.25 : points);
         {
-            FenetreEssai e;
+            FenetreEssai e(tauxessai, QLocale(QLocale::French, QLocale::France), {}, {}, {}, Attente::affichage);
+            if (apres)
+                pose(points);
+            e.attendsdemarre();
             EXPECT_EQ(e.f().windowTitle(), QStringLiteral("Brunelix"));
             e.doubleclic(1, 2); // détail rempli, onglet Détail montré
             for (const int onglet : {2, 0, 1}) {
                 e.cliqueonglet(onglet);
                 QTest::qWait(0);
                 ASSERT_EQ(e.c().onglets->currentIndex(), onglet);
-                if (points == 8.25) { // à 10 points, les pages des onglets prennent la police de l'application
-                    EXPECT_EQ(defautsdisposition(&e.f()), QStringList()) << points << " pt, onglet " << onglet;
-                }
+                EXPECT_EQ(defautsdisposition(&e.f()), QStringList()) << "onglet " << onglet;
             }
             e.maj->show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(e.maj.get()));
-            EXPECT_EQ(defautsdisposition(e.maj.get()), QStringList()) << points << " pt";
+            EXPECT_EQ(defautsdisposition(e.maj.get()), QStringList());
             e.maj->hide();
             FrmTALVEN apropos(&e.f());
             apropos.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&apropos));
-            EXPECT_EQ(defautsdisposition(&apropos), QStringList()) << points << " pt";
+            EXPECT_EQ(defautsdisposition(&apropos), QStringList());
         }
     }
     QApplication::setFont(police);
