@@ -6,6 +6,7 @@
 #include "app/disposition/dispositionprincipale.h"
 #include "app/fenetres/entreesortie.h"
 #include "app/impression/imprimante.h"
+#include "app/impression/pdf.h"
 #include "output/impression.h"
 
 #include <QComboBox>
@@ -50,8 +51,6 @@ sortie::EntreeImpression CommandeImpression::entree() const
     const sortie::EntreeCopie &g = e.copie;
     for (int c = 0; c < g.colonnes; ++c)
         e.largeurs.append(grille_.largeurColonne(c));
-    if (!c_.mentiontaux->text().isEmpty())
-        e.mention = c_.mentiontaux->text().split(u'\n');
     e.pied = sortie::lignepied(dependances_.maintenant(), QStringLiteral(BRUNELIX_VERSION));
     return e;
 }
@@ -107,12 +106,9 @@ void CommandeImpression::enregistrepdf(const sortie::EntreeImpression &e)
     QString echec;
     {
         const Occupe occupe;
-        QPrinter imprimante(QPrinter::HighResolution);
-        imprimante.setOutputFormat(QPrinter::PdfFormat);
-        imprimante.setOutputFileName(chemin);
-        echec = imprimesur(
-            imprimante, e,
-            QStringLiteral("Le fichier « %1 » n'a pas pu être écrit.").arg(QDir::toNativeSeparators(chemin)));
+        // Papier par défaut de la région (A4, ou Letter en Amérique du Nord).
+        const QPageSize papier = QPrinter(QPrinter::HighResolution).pageLayout().pageSize();
+        echec = ecritpdf(chemin, pagepdf(e, papier));
     }
     if (!echec.isEmpty())
         QMessageBox::critical(fenetre_, titre, echec);
