@@ -24,7 +24,14 @@ QString textecopie(const EntreeCopie &e)
         }
         s += fin;
     }
+    if (!e.mention.isEmpty())
+        s += fin + e.mention.join(fin) + fin;
     return s;
+}
+
+QStringList lignesmention(const QString &texte)
+{
+    return texte.split(u'\n', Qt::SkipEmptyParts);
 }
 
 } // namespace sortie

@@ -6,6 +6,8 @@
 
 #include <QDateTime>
 
+#include <algorithm>
+#include <cmath>
 #include <vector>
 
 namespace sortie {
@@ -13,6 +15,39 @@ namespace sortie {
 namespace {
 
 constexpr qsizetype longueurmontant = 40; // dans le nom du PDF
+
+// Tailles en points : titre, en-tête et mention, notes (méthode, légende, pied), tableau.
+// Sur A4 comme sur Letter, 36 mois, neuf colonnes, référence et deux lignes de mention
+// tiennent sur une feuille aux marges de 6,35 mm.
+constexpr double tailletitre = 12, tailleentete = 9, taillenotes = 8, tailletableau = 11;
+
+const QString arial = QStringLiteral("Arial");
+
+struct Ligne
+{
+    QString texte;
+    double taille;
+    bool espace = false; // un quart de ligne blanc au-dessus
+};
+
+// Découpe un texte en lignes d'au plus « largeur » twips, aux blancs.
+QStringList coupe(Imprimante &imp, const QString &texte, double largeur)
+{
+    QStringList lignes;
+    QString courante;
+    for (const QString &mot : texte.split(u' ', Qt::SkipEmptyParts)) {
+        const QString essai = courante.isEmpty() ? mot : courante + u' ' + mot;
+        if (!courante.isEmpty() && imp.largeurtexte(essai) > largeur) {
+            lignes << courante;
+            courante = mot;
+        } else {
+            courante = essai;
+        }
+    }
+    if (!courante.isEmpty())
+        lignes << courante;
+    return lignes;
+}
 
 // Bornes des colonnes mises à l'échelle de L ; la dernière vaut exactement L.
 // Sans largeur utilisable, les colonnes se partagent L à parts égales.
@@ -32,63 +67,103 @@ std::vector<double> bornes(const EntreeImpression &e, double L)
     return x;
 }
 
-// Tableau réglé à la position courante ; la dernière feuille reste ouverte, ses filets
-// verticaux tracés, la position sous son dernier filet. Faux quand rien n'est tracé.
-bool tracetableau(Imprimante &imp, const EntreeImpression &e)
+// Mise en page entière, calculée avant de tracer : le nombre de feuilles est connu d'avance.
+struct Plan
+{
+    double L = 0, p = 0, h = 0; // largeur du tableau, marge des cellules, hauteur du texte
+    std::vector<Ligne> entete;
+    std::vector<double> x;
+    double debut = 0;            // haut du tableau sur la première feuille
+    double piedy = 0;            // haut du pied, sur chaque feuille
+    std::vector<int> lignes;     // lignes de cellules (hors en-tête du tableau) par feuille
+    bool entetepremiere = false; // la ligne d'en-tête du tableau est sur la première feuille
+};
+
+double hauteur(Imprimante &imp, const Ligne &l)
+{
+    imp.setTaille(l.taille);
+    const double h = imp.hauteurtexte(l.texte.isEmpty() ? QStringLiteral("A") : l.texte);
+    return l.espace ? 1.25 * h : h;
+}
+
+Plan planifie(Imprimante &imp, const EntreeImpression &e)
+{
+    const EntreeCopie &g = e.copie;
+    Plan plan;
+    plan.L = 0.9 * imp.largeur();
+    plan.p = plan.L / 200;
+    imp.setPolice(arial);
+
+    plan.entete.push_back({QStringLiteral("Remise pour paiement comptant d'un crédit gratuit"), tailletitre});
+    if (!e.reference.trimmed().isEmpty())
+        plan.entete.push_back({QStringLiteral("Référence : ") + e.reference.trimmed(), tailleentete});
+    const QStringList entete = {QStringLiteral("Crédit gratuit :"), taux::libellesemestre(g.premiersemestre, g.annee),
+                                QStringLiteral("Taux annuel : ") + g.tauxannuel, ligneprix(g.montant)};
+    for (const QString &l : entete)
+        plan.entete.push_back({l, tailleentete, &l == &entete.front()});
+    for (const QString &l : g.mention)
+        plan.entete.push_back({l, tailleentete});
+    imp.setTaille(taillenotes);
+    bool premiere = true;
+    for (const QString &l :
+         coupe(imp,
+               QStringLiteral("Chaque prix est le montant payé comptant qui équivaut à n mensualités "
+                              "sans intérêts, actualisées au taux annuel de référence ; coefficient "
+                              "tronqué à 4 décimales, prix arrondi au centime."),
+               plan.L)) {
+        plan.entete.push_back({l, taillenotes, premiere});
+        premiere = false;
+    }
+    const QString legende = legendecolonnes(g.colonnes);
+    if (!legende.isEmpty())
+        plan.entete.push_back({legende, taillenotes});
+
+    double y = 0;
+    for (const Ligne &l : plan.entete)
+        y += hauteur(imp, l);
+    imp.setTaille(taillenotes);
+    const double hpied = imp.hauteurtexte(QStringLiteral("ABCD"));
+    plan.piedy = imp.hauteur() - hpied;
+    imp.setTaille(tailletableau);
+    plan.h = imp.hauteurtexte(QStringLiteral("ABCD"));
+    plan.debut = y + plan.h / 4;
+
+    if (g.colonnes < 1 || g.lignes < 1) {
+        plan.lignes = {0};
+        return plan;
+    }
+    plan.x = bornes(e, plan.L);
+    // Le tableau s'arrête une demi-ligne au-dessus du pied ; chaque feuille porte au moins
+    // la ligne d'en-tête et une ligne de cellules.
+    const double R = plan.h + 2 * plan.p, bas = plan.piedy - hpied / 2;
+    auto places = [&](double haut) { return static_cast<int>(std::floor((bas - haut) / R + 1e-9)); };
+    int reste = g.lignes - 1;
+    const int premiere_ = places(plan.debut);
+    plan.entetepremiere = premiere_ >= std::min(2, g.lignes);
+    plan.lignes.push_back(plan.entetepremiere ? std::min(reste, premiere_ - 1) : 0);
+    reste -= plan.lignes.back();
+    const int suivantes = std::max(1, places(0) - 1);
+    while (reste > 0) {
+        plan.lignes.push_back(std::min(reste, suivantes));
+        reste -= plan.lignes.back();
+    }
+    return plan;
+}
+
+// Ligne r de la grille, réglée en haut à y ; rend le bas de la ligne.
+double traceligne(Imprimante &imp, const EntreeImpression &e, const Plan &plan, int r, double y)
 {
     const EntreeCopie &g = e.copie;
     const int C = g.colonnes;
-    if (C < 1)
-        return false;
-    const double W = imp.largeur();
-    const double H = imp.hauteur();
-    const double L = 0.9 * W;
-    const std::vector<double> x = bornes(e, L);
-    const double p = L / 200;
-    imp.setPolice(QStringLiteral("Arial"));
-    imp.setTaille(11);
-    const double h = imp.hauteurtexte(QStringLiteral("ABCD"));
-    double y = imp.y();
-    double y0 = y;
-
-    auto filetsverticaux = [&] {
-        for (int c = 0; c <= C; ++c)
-            imp.ligne(x[c], y0, x[c], y);
-    };
-
-    for (int r = 0; r < g.lignes; ++r) {
-        // Une ligne passe à la feuille suivante quand son filet du bas sortirait de la zone imprimable.
-        if (y + h + 2 * p > H) {
-            filetsverticaux();
-            y = 0;
-            y0 = 0;
-            imp.finfeuille();
-        }
-        imp.ligne(0, y, L, y);
-        for (int c = 0; c < C; ++c) {
-            const qsizetype i = static_cast<qsizetype>(r) * C + c;
-            imp.setPosition(x[c] + p, y + p);
-            imp.texte(i < g.cellules.size() ? g.cellules.at(i) : QString(), false);
-        }
-        y = y + h + 2 * p;
-        imp.ligne(0, y, L, y);
+    imp.ligne(0, y, plan.L, y);
+    for (int c = 0; c < C; ++c) {
+        const qsizetype i = static_cast<qsizetype>(r) * C + c;
+        imp.setPosition(plan.x[c] + plan.p, y + plan.p);
+        imp.texte(i < g.cellules.size() ? g.cellules.at(i) : QString(), false);
     }
-    filetsverticaux();
-    imp.setPosition(0, y);
-    return true;
-}
-
-// Pied sous le tableau, une ligne blanche plus bas, ou en haut de la feuille suivante.
-void imprimepied(Imprimante &imp, const QString &pied)
-{
-    const double h = imp.hauteurtexte(pied);
-    double y = imp.y() + h;
-    if (y + h > imp.hauteur()) {
-        imp.finfeuille();
-        y = 0;
-    }
-    imp.setPosition(0, y);
-    imp.texte(pied, true);
+    y += plan.h + 2 * plan.p;
+    imp.ligne(0, y, plan.L, y);
+    return y;
 }
 
 // Nom de fichier sans « / » ni caractère de contrôle ; il commence par « Brunelix »,
@@ -103,36 +178,72 @@ QString nomsur(QString nom)
 
 } // namespace
 
-void imprimertableau(Imprimante &imp, const EntreeImpression &e)
-{
-    if (tracetableau(imp, e))
-        imp.finfeuille();
-}
-
 bool imprimer(Imprimante &imp, const EntreeImpression &e)
 {
-    const EntreeCopie &g = e.copie;
     const QString police = imp.police();
     const double taille = imp.taille();
-    imp.setTaille(11);
-    QStringList entete = {QStringLiteral("Crédit gratuit :"), QString(),
-                          taux::libellesemestre(g.premiersemestre, g.annee), QString(),
-                          QStringLiteral("Taux annuel : ") + g.tauxannuel};
-    entete += e.mention;
-    entete += {QString(), QStringLiteral("Prix à crédit : ") + g.montant, QString()};
-    for (const QString &l : entete)
-        imp.texte(l, true);
-    const bool trace = tracetableau(imp, e);
-    if (!e.pied.isEmpty()) {
-        imp.setPolice(police); // la face de l'en-tête
-        imprimepied(imp, e.pied);
+    const Plan plan = planifie(imp, e);
+    const int N = static_cast<int>(plan.lignes.size());
+
+    double y = 0;
+    for (const Ligne &l : plan.entete) {
+        const double hl = hauteur(imp, l);
+        imp.setPosition(0, y + hl - imp.hauteurtexte(l.texte));
+        imp.texte(l.texte, false);
+        y += hl;
     }
-    if (trace || !e.pied.isEmpty())
-        imp.finfeuille();
-    imp.texte(QString(), true);
+    int r = 1; // prochaine ligne de cellules
+    for (int f = 0; f < N; ++f) {
+        if (f > 0)
+            imp.finfeuille();
+        imp.setTaille(tailletableau);
+        if (f > 0 || plan.entetepremiere) {
+            const double haut = f ? 0 : plan.debut;
+            y = traceligne(imp, e, plan, 0, haut);
+            for (int k = 0; k < plan.lignes[f]; ++k)
+                y = traceligne(imp, e, plan, r++, y);
+            for (const double x : plan.x)
+                imp.ligne(x, haut, x, y);
+        }
+        imp.setTaille(taillenotes);
+        if (!e.pied.isEmpty()) {
+            imp.setPosition(0, plan.piedy);
+            imp.texte(e.pied, false);
+        }
+        const QString page = QStringLiteral("page %1/%2").arg(f + 1).arg(N);
+        imp.setPosition(plan.L - imp.largeurtexte(page), plan.piedy);
+        imp.texte(page, false);
+    }
     imp.setPolice(police);
     imp.setTaille(taille);
     return imp.findocument();
+}
+
+int nombrefeuilles(Imprimante &imp, const EntreeImpression &e)
+{
+    const QString police = imp.police();
+    const double taille = imp.taille();
+    const int n = static_cast<int>(planifie(imp, e).lignes.size());
+    imp.setPolice(police);
+    imp.setTaille(taille);
+    return n;
+}
+
+QString ligneprix(const QString &montant)
+{
+    const QString fin = montant.trimmed();
+    const bool unite = fin.isEmpty() || fin.endsWith(u'€') || fin.endsWith(QStringLiteral("EUR"), Qt::CaseInsensitive);
+    return QStringLiteral("Prix à crédit : ") + montant + (unite ? QString() : QStringLiteral(" €"));
+}
+
+QString legendecolonnes(int colonnes)
+{
+    const int points = colonnes - 2;
+    if (points < 1)
+        return {};
+    if (points == 1)
+        return QStringLiteral("Colonne 1 : point de crédit pris en charge par le vendeur");
+    return QStringLiteral("Colonnes 1 à %1 : points de crédit pris en charge par le vendeur").arg(points);
 }
 
 QString lignepied(const QDateTime &quand, const QString &version)

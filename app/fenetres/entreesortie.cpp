@@ -21,5 +21,6 @@ sortie::EntreeCopie entreecopie(const ControlesPrincipaux &c, const Grille &gril
     e.colonnes = grille.colonnes();
     for (int i = 0; i < e.lignes * e.colonnes; ++i)
         e.cellules.append(grille.texte(i));
+    e.mention = sortie::lignesmention(c.mentiontaux->text());
     return e;
 }

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Ce que la copie et l'impression lisent de la fenêtre : semestre, année, intitulé du
-// taux et montant tels qu'affichés, puis toutes les cellules de la grille.
+// taux et montant tels qu'affichés, toutes les cellules de la grille, la mention du taux.
 
 #include "output/copie.h"
 

@@ -5,8 +5,10 @@
 #include "app/controles/grille.h"
 #include "app/disposition/dispositionprincipale.h"
 #include "app/fenetres/entreesortie.h"
+#include "app/impression/apercu.h"
 #include "app/impression/imprimante.h"
 #include "config/dossiers.h"
+#include "app/impression/pdf.h"
 #include "output/impression.h"
 
 #include <QComboBox>
@@ -16,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -35,6 +38,20 @@ class Occupe
     Occupe &operator=(const Occupe &) = delete;
 };
 
+QString nerepondpas(const QString &imprimante)
+{
+    return QStringLiteral("L'imprimante « %1 » ne répond pas. Vérifiez-la avant de relancer l'impression.")
+        .arg(imprimante);
+}
+
+// Qt garde le papier par défaut de la région quand l'imprimante le connaît : prendre le sien.
+void papierdimprimante(QPrinter &imprimante, const QPrinterInfo &info)
+{
+    if (info.defaultPageSize().isValid())
+        imprimante.setPageSize(info.defaultPageSize());
+    imprimante.setDocName(QStringLiteral("Brunelix"));
+}
+
 } // namespace
 
 CommandeImpression::CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille,
@@ -50,8 +67,6 @@ sortie::EntreeImpression CommandeImpression::entree() const
     const sortie::EntreeCopie &g = e.copie;
     for (int c = 0; c < g.colonnes; ++c)
         e.largeurs.append(grille_.largeurColonne(c));
-    if (!c_.mentiontaux->text().isEmpty())
-        e.mention = c_.mentiontaux->text().split(u'\n');
     e.pied = sortie::lignepied(dependances_.maintenant(), QStringLiteral(BRUNELIX_VERSION));
     return e;
 }
@@ -68,19 +83,18 @@ void CommandeImpression::imprime()
         sansimprimante = info.isNull();
         if (!sansimprimante) {
             QPrinter imprimante(info, QPrinter::HighResolution);
-            // Qt garde le papier par défaut de la région quand l'imprimante le connaît : prendre le sien.
-            if (info.defaultPageSize().isValid())
-                imprimante.setPageSize(info.defaultPageSize());
-            echec = imprimesur(imprimante, e,
-                               QStringLiteral("L'imprimante « %1 » ne répond pas. Vérifiez-la avant de relancer "
-                                              "l'impression.")
-                                   .arg(info.printerName()));
+            papierdimprimante(imprimante, info);
+            echec = imprimesur(imprimante, e, nerepondpas(info.printerName()));
         }
     }
     if (!echec.isEmpty())
         QMessageBox::critical(fenetre_, titre, echec);
-    if (!sansimprimante)
-        return;
+    if (sansimprimante)
+        this->sansimprimante(e);
+}
+
+void CommandeImpression::sansimprimante(const sortie::EntreeImpression &e)
+{
     QMessageBox boite(QMessageBox::Critical, titre,
                       QStringLiteral("Pas d'imprimante par défaut. Modifiez votre configuration avant de relancer "
                                      "l'impression."),
@@ -90,6 +104,48 @@ void CommandeImpression::imprime()
     boite.exec();
     if (boite.clickedButton() == pdf)
         enregistrepdf(e);
+}
+
+void CommandeImpression::imprimeavecchoix()
+{
+    const QPrinterInfo info = dependances_.imprimante ? dependances_.imprimante() : QPrinterInfo::defaultPrinter();
+    sortie::EntreeImpression e = entree();
+    if (info.isNull()) {
+        sansimprimante(e);
+        return;
+    }
+    QPrinter imprimante(info, QPrinter::HighResolution);
+    papierdimprimante(imprimante, info);
+    DialogueApercu apercu(
+        imprimante,
+        [&e](QPrinter &p, const QString &reference) {
+            e.reference = reference;
+            ImprimanteQt imp(p);
+            sortie::imprimer(imp, e);
+        },
+        fenetre_);
+    if (apercu.exec() != QDialog::Accepted)
+        return;
+    e.reference = apercu.reference();
+    QPrintDialog dialogue(&imprimante, fenetre_);
+    // Un PDF ne s'écrit que par « Enregistrer en PDF… », qui le vérifie.
+    dialogue.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialogue.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialogue.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+    QString echec;
+    {
+        const Occupe occupe;
+        echec = imprimesur(imprimante, e, nerepondpas(imprimante.printerName()));
+    }
+    if (!echec.isEmpty())
+        QMessageBox::critical(fenetre_, titre, echec);
+}
+
+void CommandeImpression::enregistrepdf()
+{
+    enregistrepdf(entree());
 }
 
 void CommandeImpression::enregistrepdf(const sortie::EntreeImpression &e)
@@ -105,12 +161,9 @@ void CommandeImpression::enregistrepdf(const sortie::EntreeImpression &e)
     QString echec;
     {
         const Occupe occupe;
-        QPrinter imprimante(QPrinter::HighResolution);
-        imprimante.setOutputFormat(QPrinter::PdfFormat);
-        imprimante.setOutputFileName(chemin);
-        echec = imprimesur(
-            imprimante, e,
-            QStringLiteral("Le fichier « %1 » n'a pas pu être écrit.").arg(QDir::toNativeSeparators(chemin)));
+        // Papier par défaut de la région (A4, ou Letter en Amérique du Nord).
+        const QPageSize papier = QPrinter(QPrinter::HighResolution).pageLayout().pageSize();
+        echec = ecritpdf(chemin, pagepdf(e, papier));
     }
     if (!echec.isEmpty())
         QMessageBox::critical(fenetre_, titre, echec);

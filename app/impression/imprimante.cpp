@@ -6,12 +6,12 @@
 
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 #include <cmath>
 
-ImprimanteQt::ImprimanteQt(QPrinter &imprimante)
+ImprimanteQt::ImprimanteQt(QPagedPaintDevice &imprimante)
     : imprimante_(imprimante), police_(QGuiApplication::font().family()), taille_(QGuiApplication::font().pointSizeF())
 {
 }
@@ -24,11 +24,11 @@ ImprimanteQt::~ImprimanteQt()
 
 double ImprimanteQt::pixels(double twips) const
 {
-    return twips * imprimante_.resolution() / 1440.0;
+    return twips * imprimante_.logicalDpiY() / 1440.0;
 }
 double ImprimanteQt::twips(double pixels) const
 {
-    return pixels * 1440.0 / imprimante_.resolution();
+    return pixels * 1440.0 / imprimante_.logicalDpiY();
 }
 
 int ImprimanteQt::largeur() const
@@ -39,7 +39,8 @@ int ImprimanteQt::largeur() const
 
 int ImprimanteQt::hauteur() const
 {
-    return static_cast<int>(std::floor(twips(imprimante_.pageRect(QPrinter::DevicePixel).height())));
+    return static_cast<int>(
+        std::floor(twips(imprimante_.pageLayout().paintRectPixels(imprimante_.logicalDpiY()).height())));
 }
 
 QString ImprimanteQt::police() const
@@ -85,6 +86,11 @@ double ImprimanteQt::hauteurtexte(const QString &texte) const
 {
     const QFontMetricsF m(fonte(), &imprimante_);
     return twips(m.height() * std::max<qsizetype>(1, texte.count(u'\n') + 1));
+}
+
+double ImprimanteQt::largeurtexte(const QString &texte) const
+{
+    return twips(QFontMetricsF(fonte(), &imprimante_).horizontalAdvance(texte));
 }
 
 bool ImprimanteQt::prepare()

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
-// Imprimante en twips sur un QPrinter : QPainter en pixels du périphérique, origine au
-// coin haut gauche de la zone imprimable. Le travail commence à la première sortie ;
+// Imprimante en twips sur un périphérique paginé (QPrinter, QPdfWriter) : QPainter en pixels
+// du périphérique, origine au coin haut gauche de la zone imprimable. Le travail commence à la première sortie ;
 // une fin de feuille ouvre la page suivante du même travail à la sortie suivante.
 
 #include "output/impression.h"
@@ -11,14 +11,14 @@
 
 class QFont;
 class QPainter;
-class QPrinter;
+class QPagedPaintDevice;
 
 class ImprimanteQt : public sortie::Imprimante
 {
   public:
     enum class Echec { Aucun, Debut, Page, Fin };
 
-    explicit ImprimanteQt(QPrinter &imprimante);
+    explicit ImprimanteQt(QPagedPaintDevice &imprimante);
     ~ImprimanteQt() override;
 
     int largeur() const override;
@@ -31,6 +31,7 @@ class ImprimanteQt : public sortie::Imprimante
     double y() const override;
     void setPosition(double x, double y) override;
     double hauteurtexte(const QString &texte) const override;
+    double largeurtexte(const QString &texte) const override;
     void ligne(double x1, double y1, double x2, double y2) override;
     void texte(const QString &texte, bool saut) override;
     void finfeuille() override;
@@ -44,7 +45,7 @@ class ImprimanteQt : public sortie::Imprimante
     double pixels(double twips) const;
     double twips(double pixels) const;
 
-    QPrinter &imprimante_;
+    QPagedPaintDevice &imprimante_;
     std::unique_ptr<QPainter> peintre_;
     QString police_;
     double taille_;

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Imprimante d'essai : enregistre filets et textes feuille par feuille ; hauteur de
-// texte et interligne fixes, en twips.
+// texte et interligne fixes, largeur d'un caractère la moitié de la hauteur, en twips.
 
 #include "output/impression.h"
 
@@ -31,6 +31,7 @@ class Enregistreuse : public sortie::Imprimante
     double y() const override { return y_; }
     void setPosition(double x, double y) override { x_ = x, y_ = y; }
     double hauteurtexte(const QString &) const override { return h_; }
+    double largeurtexte(const QString &t) const override { return h_ / 2 * double(t.size()); }
     void ligne(double x1, double y1, double x2, double y2) override
     {
         feuille().push_back({false, x1, y1, x2, y2, {}, {}, 0});
