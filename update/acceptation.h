@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QString>
 
 namespace taux {
 struct TableTaux;
@@ -30,6 +31,8 @@ QByteArray contenufichier(const QByteArray &corps);
 //    téléchargées, seules celles qui ne sont pas plus anciennes que la dernière) ;
 //  - quand la dernière entrée est une clé unique en usage avec un autre taux, le corps finit
 //    par une fin de ligne (un transfert coupé dans le dernier nombre n'en finit jamais).
+// Raison du refus, en français (« 2S2026 absent du fichier téléchargé ») ; vide : accepté.
+QString refuscorps(int statut, const QByteArray &corps, const taux::TableTaux &enusage, const QDate &aujourdhui);
 bool acceptecorps(int statut, const QByteArray &corps, const taux::TableTaux &enusage, const QDate &aujourdhui);
 
 } // namespace maj
