@@ -34,6 +34,14 @@ const QString bullenonofficiel =
 
 } // namespace
 
+std::optional<long long> centiemespublies(const QString &cle)
+{
+    for (const Publie &p : publies)
+        if (cle == QLatin1String(p.cle))
+            return p.centiemes;
+    return std::nullopt;
+}
+
 Nature nature(const QString &cle, double taux)
 {
     const double centiemes = std::round(taux * 100);
@@ -41,6 +49,32 @@ Nature nature(const QString &cle, double taux)
         if (cle == QLatin1String(p.cle))
             return centiemes == static_cast<double>(p.centiemes) ? Nature::publie : Nature::nonofficiel;
     return Nature::nonofficiel;
+}
+
+Nature nature(const TableTaux &table, int i)
+{
+    return table.saisies[i].saisi() ? Nature::saisi : nature(table.periodes[i], table.taux[i]);
+}
+
+QList<LigneTaux> listetaux(const TableTaux &table)
+{
+    QList<LigneTaux> lignes;
+    for (int i = 0; i <= table.nbtaux; ++i) {
+        LigneTaux l{table.periodes[i], table.taux[i], nature(table, i), table.saisies[i], {}};
+        switch (l.nature) {
+        case Nature::publie:
+            l.textenature = QStringLiteral("publié au Journal officiel");
+            break;
+        case Nature::nonofficiel:
+            l.textenature = QStringLiteral("non officiel");
+            break;
+        case Nature::saisi:
+            l.textenature = QStringLiteral("saisi le ") + l.saisie.date.toString(QStringLiteral("dd/MM/yyyy"));
+            break;
+        }
+        lignes << l;
+    }
+    return lignes;
 }
 
 QString dernierconnu(const TableTaux &table, const QDate &aujourdhui)
@@ -58,12 +92,25 @@ Mention mention(const TableTaux &table, const Semestre &semestre, const QDate &a
 {
     QStringList textes, bulles;
     const double t = tauxperiode(table, static_cast<qint16>(semestre.annee), semestre.numero);
-    if (nature(semestre.cle(), t) != Nature::publie) {
+    const QString cle = semestre.cle();
+    int indice = -1; // première entrée de la clé, celle que lit tauxperiode
+    for (int i = 0; i <= table.nbtaux && indice < 0; ++i)
+        if (table.periodes[i] == cle)
+            indice = i;
+    if (indice >= 0 && table.saisies[indice].saisi()) {
+        const InfoSaisie &info = table.saisies[indice];
+        textes << QStringLiteral("taux saisi le ") + info.date.toString(QStringLiteral("dd/MM/yyyy"));
+        QString bulle = QStringLiteral("Taux saisi dans le fichier des taux");
+        if (!info.tmop.isEmpty())
+            bulle += QStringLiteral(", tiré d'un TMOP de %1").arg(QString(info.tmop).replace(u'.', u','));
+        bulle += info.source.isEmpty() ? QStringLiteral(", sans source indiquée.")
+                                       : QStringLiteral(". Source : ") + info.source;
+        bulles << bulle;
+    } else if (nature(cle, t) != Nature::publie) {
         textes << QStringLiteral("taux non officiel");
         bulles << bullenonofficiel;
     }
-    const QString cle = dernierconnu(table, aujourdhui);
-    const auto dernier = Semestre::lit(cle);
+    const auto dernier = Semestre::lit(dernierconnu(table, aujourdhui));
     if (dernier) {
         const QString libelle = dernier->libelle();
         textes << QStringLiteral("dernier semestre connu : ") + libelle;

@@ -4,6 +4,7 @@
 
 #include "rates/lecteur.h"
 #include "rates/nombre.h"
+#include "rates/saisie.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -65,8 +66,9 @@ Chargement lisentrees(TableTaux &table, const QByteArray &contenu, Faute *faute)
     };
     int suivant = 0;
     LecteurElements lecteur(contenu);
-    QByteArray element;
+    QByteArray element, precedent;
     for (;;) {
+        precedent.swap(element);
         const auto r = lecteur.suivant(element);
         if (r == LecteurElements::Fin)
             break;
@@ -85,6 +87,8 @@ Chargement lisentrees(TableTaux &table, const QByteArray &contenu, Faute *faute)
             return refus(Faute::TauxIllisible, lecteur.debut());
         table.periodes[suivant] = QString::fromUtf8(element.constData(), tab);
         table.taux[suivant] = *valeur;
+        // Saisie : le commentaire d'enregistrement est l'élément juste avant, sur la ligne du dessus.
+        table.saisies[suivant] = litenregistrement(precedent, table.periodes[suivant]).value_or(InfoSaisie{});
         ++suivant;
     }
     table.nbtaux = static_cast<qint16>(suivant - 1);

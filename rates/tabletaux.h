@@ -3,6 +3,7 @@
 #pragma once
 // Table des taux en mémoire et son chargeur.
 
+#include <QDate>
 #include <QDateTime>
 #include <QString>
 
@@ -12,13 +13,26 @@ namespace taux {
 
 constexpr int capacite = 101;
 
+// Entrée saisie par l'utilisateur, lue sur le commentaire d'enregistrement juste au-dessus de
+// sa ligne (rates/saisie.h). Date invalide : entrée livrée ou écrite à la main.
+struct InfoSaisie
+{
+    QDate date;       // jour de la saisie
+    QString tmop;     // TMOP utilisé, tel qu'écrit (« 3.23 ») ; vide si le taux est tapé
+    QString remplace; // taux livré que la saisie corrige (« 5.06 ») ; vide pour un ajout
+    QString source;   // vide quand il n'y en a pas
+
+    bool saisi() const { return date.isValid(); }
+};
+
 struct TableTaux
 {
-    QString fichiertaux;                    // chemin complet du fichier des taux
-    QDateTime datefichiertaux;              // date de modification au dernier chargement
-    std::array<QString, capacite> periodes; // clés « 1S2010 », dans l'ordre du fichier
-    std::array<double, capacite> taux{};    // taux annuels en pour cent
-    qint16 nbtaux = -1;                     // indice de la dernière entrée valide
+    QString fichiertaux;                      // chemin complet du fichier des taux
+    QDateTime datefichiertaux;                // date de modification au dernier chargement
+    std::array<QString, capacite> periodes;   // clés « 1S2010 », dans l'ordre du fichier
+    std::array<double, capacite> taux{};      // taux annuels en pour cent
+    qint16 nbtaux = -1;                       // indice de la dernière entrée valide
+    std::array<InfoSaisie, capacite> saisies; // enregistrement de chaque entrée, s'il y en a un
 };
 
 enum class Chargement { Ok, Introuvable, Corrompu };

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QString>
 
 namespace taux {
 struct TableTaux;
@@ -30,6 +31,8 @@ QByteArray contenufichier(const QByteArray &corps);
 //    téléchargées, seules celles qui ne sont pas plus anciennes que la dernière) ;
 //  - le corps finit par une fin de ligne (CR ou LF), sauf quand sa dernière entrée est une
 //    entrée de la table en usage, même clé et même taux (un transfert coupé n'en finit jamais).
+// Raison du refus, en français (« 2S2026 absent du fichier téléchargé ») ; vide : accepté.
+QString refuscorps(int statut, const QByteArray &corps, const taux::TableTaux &enusage, const QDate &aujourdhui);
 bool acceptecorps(int statut, const QByteArray &corps, const taux::TableTaux &enusage, const QDate &aujourdhui);
 
 } // namespace maj

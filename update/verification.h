@@ -31,11 +31,15 @@ struct Demande
     QString adresse;       // texte de « ftp »
     bool checkconnection;  // tester la connexion d'abord
     QString fichiertaux;   // fichier à remplacer
+    QString parametres;    // Brunelix.ini, où noter le dernier refus (vide : nulle part)
 };
 
 // Vrai quand le fichier des taux a été remplacé : l'appelant recharge alors la table.
 // Le fichier n'est remplacé que par un corps accepté (acceptecorps, contre la table en
-// usage et la date du jour), d'un seul coup.
+// usage et la date du jour), d'un seul coup, et seulement si le fichier en usage et le
+// fichier à remplacer sont encore ceux du début (même taille, même date) : une saisie
+// enregistrée pendant le téléchargement l'emporte, le téléchargement est abandonné.
+// Un corps refusé est noté (refus.h) ; un remplacement réussi efface le refus noté.
 bool verifiemaj(const Demande &d, const Dependances &dep = {});
 
 } // namespace maj

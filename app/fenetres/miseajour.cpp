@@ -24,7 +24,7 @@ bool verifiemaj(EtatBrunelix &etat, Maj &dialogue)
             QGuiApplication::restoreOverrideCursor();
     };
     const QString cible = etat.emplacements.ecriture;
-    const maj::Demande d{table, dialogue.Inet, c.Checkconnection->isChecked(), cible};
+    const maj::Demande d{table, dialogue.Inet, c.Checkconnection->isChecked(), cible, etat.emplacements.parametres};
     if (!maj::verifiemaj(d, dep))
         return false;
     etat.table.fichiertaux = cible;
