@@ -31,7 +31,7 @@ constexpr Etiquette aide[] = {
      "alors ce semestre. Programme installé : quand une nouvelle version apporte un fichier des taux plus récent "
      "que votre copie, c'est lui qui est lu ; votre copie reste sur le disque.",
      Retour, 0},
-    {"Label47", 60, 3780, 5655, 255, "Jusqu'au 30 avril 2011 :", Gras, 0},
+    {"Label47", 60, 3780, 5655, 255, "Jusqu'au 30 avril 2011 :", Retour | Gras, 0},
     {"Label6", 60, 4080, 5655, 855,
      "Selon l'article L. 311-7 du Code de la consommation, lorsqu'un commerçant propose un "
      "crédit gratuit sur l'achat d'un produit, le client qui paie comptant bénéficie d'une "

@@ -81,8 +81,8 @@ ControlesTaux construittaux(QWidget *fenetre)
     c.liste->setWordWrap(false);
     c.liste->verticalHeader()->hide();
     c.liste->verticalHeader()->setDefaultSectionSize(18);
-    c.liste->setColumnWidth(0, twips(1560));
-    c.liste->setColumnWidth(1, twips(720));
+    c.liste->setColumnWidth(0, twips(1800));
+    c.liste->setColumnWidth(1, twips(600));
     c.liste->horizontalHeader()->setStretchLastSection(true);
 
     for (const Etiquette &e : etiquettes)

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/fenetres/fenetretaux.h"
 
+#include "app/disposition/disposition.h"
 #include "app/etat.h"
 #include "app/systeme/demarrage.h"
 #include "config/saisietaux.h"
@@ -13,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 #include <cmath>
@@ -57,6 +59,9 @@ FenetreTaux::FenetreTaux(EtatBrunelix &etat, const QDate &aujourdhui, QWidget *p
     setFont(policefenetres());
     setFixedSize(taillefenetretaux());
     c_ = construittaux(this);
+    // Une police de bureau plus grande : les étiquettes des champs se serrent dans leur case.
+    for (QLabel *l : findChildren<QLabel *>(QRegularExpression(QStringLiteral("^Label"))))
+        disposition::ajustetexte(l, l->text());
     // Ordre de tabulation : la liste, les champs de haut en bas, les boutons de gauche à droite.
     const QList<QWidget *> ordre = {c_.liste,   c_.semestre, c_.taux,    c_.tmop,  c_.source,
                                     c_.Ajouter, c_.Corriger, c_.Retirer, c_.Fermer};

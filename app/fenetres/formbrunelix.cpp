@@ -363,6 +363,9 @@ void FormBrunelix::ouvretaux(QWidget *parent)
     connect(&fenetre, &FenetreTaux::ecrit, this, [this](const QString &fichier) {
         etat_.table.fichiertaux = fichier;
         chargetaux();
+        // L'utilisateur sait ce qu'il vient d'écrire : pas d'avis de mise à jour, le lien reste.
+        disposition::ajustetexte(c_.avistaux, QString());
+        montreajout();
     });
     fenetre.exec();
     if (parent == this && !fin::encours())

@@ -64,8 +64,9 @@ TEST(Disposition, PlacesEnPixelsLogiques)
 TEST(Disposition, OrdreDuClavier)
 {
     FenetreEssai e;
-    const char *ordre[] = {"calculatrice", "arret",     "imprimer", "Command1", "onglets",
-                           "listeannée",   "semestre1", "montant",  "grille",   "Command2"};
+    // Le fichier d'essai s'arrête en 2010 : le lien « Ajouter un taux » est montré.
+    const char *ordre[] = {"calculatrice", "arret",     "imprimer", "ajouttaux", "Command1", "onglets",
+                           "listeannée",   "semestre1", "montant",  "grille",    "Command2"};
     // Au démarrage, le second semestre est coché : seul lui est un arrêt.
     const auto controle = [&e](const char *nom) {
         QWidget *w = e.f().findChild<QWidget *>(QString::fromUtf8(nom));
@@ -131,14 +132,15 @@ TEST(Disposition, TextesDeLAide)
         const char *fin;
         int haut; // twips, par rapport au contrôle à onglets
     } textes[] = {
-        {"Label6", "Selon l'article L. 311-7 du Code", "l'article L. 311-3 du Code de la consommation).", 420},
-        {"Label7", "Cette remise s'applique", "inférieur à 21500 € (art. D. 311-1 du Code de la consommation)", 1200},
-        {"Label8", "Attention : Ces dispositions", "supportés par l'acheteur.", 1680},
-        {"Label9", "Ce module de calcul établit le tableau", "pour un montant donné.", 2520},
-        {"Label10", "Pour connaître le détail d'un calcul, double-cliquez", "concernée du tableau", 3000},
-        {"Label11", "Note : pour restituer les tableaux publiés", "dans la case Montant.", 3780},
         {"Label46", "Depuis le 1er mai 2011, la remise n'est plus obligatoire (loi n° 2010-737 du 1er juillet 2010)",
-         "enregistrez et relancez Brunelix.", 4260},
+         "votre copie reste sur le disque.", 420},
+        {"Label47", "Jusqu'au 30 avril 2011 :", "Jusqu'au 30 avril 2011 :", 3780},
+        {"Label6", "Selon l'article L. 311-7 du Code", "l'article L. 311-3 du Code de la consommation).", 4080},
+        {"Label7", "Cette remise s'applique", "inférieur à 21500 € (art. D. 311-1 du Code de la consommation)", 4860},
+        {"Label8", "Attention : Ces dispositions", "supportés par l'acheteur.", 5340},
+        {"Label9", "Ce module de calcul établit le tableau", "pour un montant donné.", 6180},
+        {"Label10", "Pour connaître le détail d'un calcul, double-cliquez", "concernée du tableau", 6660},
+        {"Label11", "Note : pour restituer les tableaux publiés", "dans la case Montant.", 7440},
     };
     // À la taille de conception, les textes défilent ; agrandie, ils sont tous à leur place.
     for (const QSize taille : {QSize(484, 319), QSize(1280, 800)}) {
