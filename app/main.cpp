@@ -18,6 +18,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Brunelix"));
     QApplication::setApplicationVersion(QStringLiteral(BRUNELIX_VERSION));
     commande::options(argc, argv);
+    // Commandes sans fenêtre (taux de référence) : aucun écran nécessaire.
+    if (commande::sansfenetre(argc, argv)) {
+        QCoreApplication app(argc, argv);
+        return commande::execute(QCoreApplication::arguments());
+    }
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brunelix.Brunelix"));
     preparedemarrage();

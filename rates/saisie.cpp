@@ -123,7 +123,7 @@ QByteArray findeligne(const QByteArray &contenu, const QList<Ligne> &ls)
 // Texte sans virgule, tabulation ni fin de ligne, pour un commentaire du fichier des taux.
 QString nettoie(QString texte)
 {
-    texte.replace(u',', u';');
+    texte.replace(u',', QStringLiteral(" ; "));
     for (QChar &c : texte)
         if (c == u'\t' || c == u'\r' || c == u'\n')
             c = u' ';

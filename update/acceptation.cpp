@@ -89,7 +89,7 @@ QString refuscorps(int statut, const QByteArray &corps, const taux::TableTaux &e
     // Ni plus ancien que la table en usage, ni au-delà du semestre qui suit aujourd'hui.
     const auto tete = enusage.nbtaux >= 0 ? Semestre::lit(enusage.periodes[0]) : std::nullopt;
     if (tete && semestres.front() < *tete)
-        return QStringLiteral("fichier téléchargé plus ancien que le fichier en usage (%1)").arg(essai.periodes[0]);
+        return QStringLiteral("%1 absent du fichier téléchargé").arg(enusage.periodes[0]);
     if (Semestre::de(aujourdhui).suivant() < semestres.front())
         return QStringLiteral("%1 trop lointain dans le fichier téléchargé").arg(essai.periodes[0]);
     if (!(essai.taux[0] > 0 && essai.taux[0] < 100))

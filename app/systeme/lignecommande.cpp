@@ -2,9 +2,14 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/systeme/lignecommande.h"
 
+#include "app/systeme/commandestaux.h"
+#include "config/emplacements.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
+
+#include <array>
 
 #include <cstdio>
 #include <cstdlib>
@@ -22,9 +27,47 @@ const char *const texteaide = "Usage : brunelix [options] [dossier]\n"
                               "Options :\n"
                               "  -h, --help     Affiche cette aide.\n"
                               "  -v, --version  Affiche la version.\n\n"
+                              "Taux de référence, sans fenêtre (même fichier et mêmes règles que la fenêtre) :\n"
+                              "  --taux SEMESTRE=TAUX [--source TEXTE]\n"
+                              "                 Ajoute en tête ou corrige le taux d'un semestre (2S2024=4,85).\n"
+                              "  --tmop SEMESTRE=TMOP [--source TEXTE]\n"
+                              "                 Idem avec le TMOP du semestre précédent (2S2024=3,23 donne\n"
+                              "                 1,5 × 3,23 arrondi au centième : 4,85).\n"
+                              "  --retire SEMESTRE\n"
+                              "                 Retire un semestre saisi (les lignes livrées restent).\n"
+                              "  --liste-taux   Une ligne par semestre : clé, taux, nature.\n"
+                              "Statut : 0 fait (ou déjà fait), 1 écriture ratée, 2 entrée refusée.\n\n"
                               "Arguments :\n"
                               "  dossier        Dossier où prendre BRUNELIX.TXT ; le reste de la ligne y est\n"
                               "                 joint par des blancs (pas de guillemets).\n";
+
+const QCommandLineOption source(QStringLiteral("source"), QString(), QStringLiteral("texte"));
+
+// Commandes sans fenêtre : une option, ce qu'elle fait, si elle prend --source.
+struct Commande
+{
+    const char *nom;
+    bool avecvaleur;
+    bool avecsource;
+    int (*execute)(const maj::Emplacements &e, const QString &valeur, const QString &source);
+};
+
+const std::array<Commande, 4> commandes{{
+    {"taux", true, true,
+     [](const maj::Emplacements &e, const QString &v, const QString &s) -> int { return taux(e, v, s); }},
+    {"tmop", true, true,
+     [](const maj::Emplacements &e, const QString &v, const QString &s) -> int { return tmop(e, v, s); }},
+    {"retire", true, false,
+     [](const maj::Emplacements &e, const QString &v, const QString &) -> int { return retire(e, v); }},
+    {"liste-taux", false, false,
+     [](const maj::Emplacements &e, const QString &, const QString &) -> int { return listetaux(e); }},
+}};
+
+QCommandLineOption option(const Commande &c)
+{
+    return c.avecvaleur ? QCommandLineOption(QString::fromLatin1(c.nom), QString(), QStringLiteral("valeur"))
+                        : QCommandLineOption(QString::fromLatin1(c.nom));
+}
 
 // Analyse souple : les options de Qt (-platform, -style...) ne sont pas des erreurs ici.
 void analyse(QCommandLineParser &analyseur, const QStringList &arguments)
@@ -37,6 +80,27 @@ void analyse(QCommandLineParser &analyseur, const QStringList &arguments)
 void avertit(const QString &texte)
 {
     std::fprintf(stderr, "Brunelix : %s\n", texte.toLocal8Bit().constData());
+}
+
+// La commande demandée, seule de son espèce ; nullptr et message sinon.
+const Commande *commandedemandee(const QCommandLineParser &analyseur)
+{
+    const Commande *trouvee = nullptr;
+    for (const Commande &c : commandes) {
+        const QString nom = QString::fromLatin1(c.nom);
+        if (!analyseur.isSet(nom))
+            continue;
+        if (trouvee || analyseur.values(nom).size() > 1) {
+            erreur(QStringLiteral("une seule commande à la fois."));
+            return nullptr;
+        }
+        trouvee = &c;
+    }
+    if (trouvee && analyseur.isSet(source) && (!trouvee->avecsource || analyseur.values(source).size() > 1)) {
+        erreur(QStringLiteral("--source va avec --taux ou --tmop, une seule fois."));
+        return nullptr;
+    }
+    return trouvee;
 }
 
 } // namespace
@@ -57,6 +121,45 @@ void options(int argc, char **argv)
                     qPrintable(QCoreApplication::applicationVersion()));
         std::exit(0);
     }
+}
+
+bool sansfenetre(int argc, char **argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray a(argv[i]);
+        if (a == "--")
+            return false;
+        for (const Commande &c : commandes)
+            if (a == QByteArray("--") + c.nom || a.startsWith(QByteArray("--") + c.nom + '='))
+                return true;
+    }
+    return false;
+}
+
+int execute(const QStringList &arguments)
+{
+    QCommandLineParser analyseur;
+    for (const Commande &c : commandes)
+        analyseur.addOption(option(c));
+    analyseur.addOption(source);
+    if (!analyseur.parse(arguments)) {
+        const QStringList inconnues = analyseur.unknownOptionNames();
+        erreur(inconnues.isEmpty()
+                   ? QStringLiteral("une option est donnée sans sa valeur (voir brunelix --help).")
+                   : QStringLiteral("option inconnue : %1 (voir brunelix --help).").arg(inconnues.first()));
+        return MauvaiseEntree;
+    }
+    const Commande *c = commandedemandee(analyseur);
+    if (!c)
+        return MauvaiseEntree;
+    const QString dossier = analyseur.positionalArguments().join(u' ');
+    if (!dossier.isEmpty() && !QFileInfo(dossier + QStringLiteral("/BRUNELIX.TXT")).isFile()) {
+        erreur(QStringLiteral("pas de fichier BRUNELIX.TXT dans le dossier « %1 ».").arg(dossier));
+        return MauvaiseEntree;
+    }
+    const maj::Emplacements e = maj::emplacements(dossier, QCoreApplication::applicationDirPath());
+    const QString nom = QString::fromLatin1(c->nom);
+    return c->execute(e, c->avecvaleur ? analyseur.value(nom) : QString(), analyseur.value(source));
 }
 
 QString dossier(const QStringList &arguments)

@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
 // Ligne de commande : --help et --version lus avant QApplication (son constructeur avorte sans
-// écran) ; le dossier facultatif ensuite, sur les arguments que Qt n'a pas pris pour lui.
+// écran) ; puis les commandes sans fenêtre (table des commandes de lignecommande.cpp), sur une
+// QCoreApplication ; sinon le dossier facultatif, sur les arguments que Qt n'a pas pris pour lui.
 
 #include <QStringList>
 
@@ -10,6 +11,15 @@ namespace commande {
 
 // Sur --help ou --version : imprime sur la sortie standard et termine avec le statut 0.
 void options(int argc, char **argv);
+
+// Vrai quand une commande sans fenêtre est demandée (--taux, --tmop, --retire, --liste-taux).
+bool sansfenetre(int argc, char **argv);
+
+// Exécute la commande sans fenêtre et rend le statut de sortie : 0 fait (ou rien à faire),
+// 1 écriture ou lecture ratée, 2 entrée refusée (option inconnue comprise) ; fichier intact
+// sauf pour 0. Le dossier : les arguments restants joints par des blancs ; il doit contenir
+// BRUNELIX.TXT.
+int execute(const QStringList &arguments);
 
 // Le dossier : les arguments restants joints par des blancs (un dossier contenant des blancs se
 // passe sans guillemets), vide s'il n'y en a pas. Une option inconnue est signalée et ignorée ;

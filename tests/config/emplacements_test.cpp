@@ -95,7 +95,7 @@ TEST_P(Emplacement, TrouveEtEcrit)
     tete.nbtaux = 0;
     maj::Dependances veille;
     veille.aujourdhui = [] { return QDate(2010, 6, 30); };
-    EXPECT_FALSE(maj::verifiemaj({tete, QStringLiteral("http://127.0.0.1:1/"), false, e.ecriture}, veille));
+    EXPECT_FALSE(maj::verifiemaj({tete, QStringLiteral("http://127.0.0.1:1/"), false, e.ecriture, QString()}, veille));
     std::optional<LimiteFichiers> plein(std::in_place);
     EXPECT_FALSE(maj::remplacefichier(e.ecriture, "1S2030\t5\r\n"));
     plein.reset();

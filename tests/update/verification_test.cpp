@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Mise à jour automatique contre un serveur local : échéance, connexion, acceptation
 // du corps, remplacement entier ou fichier des taux intact à l'octet près.
+#include "config/ecriture.h"
 #include "update/acceptation.h"
+#include "update/refus.h"
 #include "update/telechargement.h"
 #include "update/verification.h"
 
@@ -89,7 +91,7 @@ TEST_P(Verification, RemplaceOuGardeIntact)
     // Table en usage : celle de l'ancien fichier, la clé de tête remplacée par celle du cas.
     taux::TableTaux enusage = table(ancien);
     enusage.periodes[0] = c.cle;
-    const maj::Demande demande{enusage, adresse, c.checkconnection, fichier};
+    const maj::Demande demande{enusage, adresse, c.checkconnection, fichier, QString()};
 
     std::optional<LimiteFichiers> plein;
     if (c.adresse == DisquePlein)
@@ -304,6 +306,48 @@ TEST(Requete, EnTetesEtRedirections)
     EXPECT_FALSE(maj::telecharge(six.adresse(QStringLiteral("/r6"))).complete);
     for (const QByteArray &r : six.recues)
         EXPECT_FALSE(r.startsWith("GET /r0 ")) << r.constData();
+}
+
+// Saisie enregistrée pendant le téléchargement : elle l'emporte, le téléchargement est abandonné.
+// Refus noté dans les réglages avec sa raison, effacé par la mise à jour suivante, où le
+// fichier du fabricant remplace la valeur saisie.
+TEST(Verification, SaisiePendantLeTelechargementEtRefusNote)
+{
+    QTemporaryDir d;
+    const QString fichier = d.filePath(QStringLiteral("BRUNELIX.TXT"));
+    const QString ini = d.filePath(QStringLiteral("Brunelix.ini"));
+    const QByteArray saisi = "' 1S2002 saisi le 08/12/2001\r\n1S2002\t3.3\r\n" + ancien;
+    ASSERT_TRUE(maj::remplacefichier(fichier, ancien));
+    maj::Dependances dep;
+    QDate jour = janvier2002;
+    dep.aujourdhui = [&] { return jour; };
+    maj::Demande demande{table(ancien), QString(), false, fichier, ini};
+    demande.table.fichiertaux = fichier;
+
+    ServeurEssai lent({ServeurEssai::reponse("1S2002\t3\r\n" + ancien)});
+    lent.avantreponse = [&] { ASSERT_TRUE(maj::remplacefichier(fichier, saisi)); };
+    demande.adresse = lent.adresse();
+    EXPECT_FALSE(maj::verifiemaj(demande, dep));
+    QFile f(fichier);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), saisi);
+    f.close();
+
+    jour = QDate(2002, 7, 1); // la tête saisie 1S2002 est échue
+    demande.table = table(saisi);
+    demande.table.fichiertaux = fichier;
+    ServeurEssai sans({ServeurEssai::reponse(ancien)});
+    demande.adresse = sans.adresse();
+    EXPECT_FALSE(maj::verifiemaj(demande, dep));
+    EXPECT_EQ(maj::dernierrefus(ini), QStringLiteral("mise à jour refusée le 01/07/2002 : 1S2002 absent du fichier "
+                                                     "téléchargé"));
+
+    ServeurEssai avec({ServeurEssai::reponse("1S2002\t3\r\n" + ancien)});
+    demande.adresse = avec.adresse();
+    EXPECT_TRUE(maj::verifiemaj(demande, dep));
+    EXPECT_EQ(maj::dernierrefus(ini), QString());
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), "1S2002\t3\r\n" + ancien + "\r\n");
 }
 
 } // namespace
