@@ -25,13 +25,12 @@ constexpr Etiquette etiquettes[] = {
      "taux de référence : cette fonction s'active automatiquement au lancement de l'application lorsque la date "
      "courante excède celle du dernier semestre connu.",
      Retour | Surbrillance, 0},
-    {"Label2", 120, 2070, 795, 435, "Adresse du fichier", Retour, jaunepale},
+    // Haute de trois lignes : une police de bureau plus grande y renvoie « du fichier ».
+    {"Label2", 120, 2070, 795, 780, "Adresse du fichier", Retour, jaunepale},
     // Sous l'adresse, montrée tant que c'est celle d'exemple de la construction ; le dialogue a
     // grandi d'une ligne pour elle (la case et les boutons sont 420 twips plus bas).
-    {"avisadresse", 840, 2430, 4455, 390,
-     "Adresse d'exemple : remplacez-la par celle du fichier des taux (http ou https) pour que la mise à jour "
-     "automatique fonctionne.",
-     Retour, jaunepale},
+    {"avisadresse", 960, 2430, 4335, 480,
+     "Adresse d'exemple, à remplacer pour que la mise à jour automatique fonctionne.", Retour, jaunepale},
 };
 
 constexpr Trait traits[] = {{"Line1", 120, 5280, 660, jaunepale}};
