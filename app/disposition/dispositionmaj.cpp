@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSize>
 
 using namespace disposition;
 
@@ -22,10 +23,15 @@ using couleurs::jaunepale;
 constexpr Etiquette etiquettes[] = {
     {"Label1", 120, 1020, 5115, 975,
      "La mise à jour automatique utilise votre connexion internet pour télécharger le fichier des derniers "
-     "indices Insee : cette fonction s'active automatiquement au lancement de l'application lorsque la date "
+     "taux de référence : cette fonction s'active automatiquement au lancement de l'application lorsque la date "
      "courante excède celle du dernier semestre connu.",
      Retour | Surbrillance, 0},
-    {"Label2", 120, 2070, 795, 435, "Adresse FTP", Retour, jaunepale},
+    // Haute de trois lignes : une police de bureau plus grande y renvoie « du fichier ».
+    {"Label2", 120, 2070, 795, 780, "Adresse du fichier", Retour, jaunepale},
+    // Sous l'adresse, montrée tant que c'est celle d'exemple de la construction ; le dialogue a
+    // grandi d'une ligne pour elle (la case et les boutons sont 420 twips plus bas).
+    {"avisadresse", 960, 2430, 4335, 480,
+     "Adresse d'exemple, à remplacer pour que la mise à jour automatique fonctionne.", Retour, jaunepale},
 };
 
 constexpr Trait traits[] = {{"Line1", 120, 5280, 660, jaunepale}};
@@ -40,8 +46,10 @@ struct Bouton
 
 constexpr Bouton boutons[] = {
     {"Boutonmanuel", 120, 120, 5175, 435, "Mise à jour manuelle", false},
-    {"Valider", 120, 2940, 1455, 375, "&Ok", true},
-    {"Annuler", 3840, 2940, 1455, 375, "&Annuler", true},
+    {"Valider", 120, 3360, 1455, 375, "&Ok", true},
+    // Entre OK et Annuler : la fenêtre des taux saisis.
+    {"Boutontaux", 1695, 3360, 2025, 375, "Taux de référence…", true},
+    {"Annuler", 3840, 3360, 1455, 375, "&Annuler", true},
 };
 
 struct Case
@@ -54,7 +62,7 @@ struct Case
 
 constexpr Case cases[] = {
     {"CheckMaj", 120, 720, 4335, 255, "Activer la mise à jour automatique des taux", true},
-    {"Checkconnection", 120, 2520, 3015, 255, "Test automatique de la connexion", false},
+    {"Checkconnection", 120, 2940, 3015, 255, "Test automatique de la connexion", false},
 };
 
 struct Image
@@ -67,8 +75,8 @@ struct Image
 // Les images des boutons sont posées sur leur bord gauche, au-dessus d'eux.
 constexpr Image illustrations[] = {
     {"Image1", 4860, 720, 435, 435, "majglobe.png"},
-    {"Picture2", 180, 2970, 305, 305, "majok.png"},
-    {"Picture1", 3900, 3030, 210, 210, "majannuler.png"},
+    {"Picture2", 180, 3390, 305, 305, "majok.png"},
+    {"Picture1", 3900, 3450, 210, 210, "majannuler.png"},
 };
 
 template <typename T> T *trouve(QWidget *parent, const char *nom)
@@ -77,6 +85,11 @@ template <typename T> T *trouve(QWidget *parent, const char *nom)
 }
 
 } // namespace
+
+QSize taillemaj()
+{
+    return {twips(5385), twips(3810)};
+}
 
 ControlesMaj construitmaj(QWidget *dialogue)
 {
@@ -118,11 +131,13 @@ ControlesMaj construitmaj(QWidget *dialogue)
     c.Boutonmanuel = trouve<QPushButton>(dialogue, "Boutonmanuel");
     c.Valider = trouve<QPushButton>(dialogue, "Valider");
     c.Annuler = trouve<QPushButton>(dialogue, "Annuler");
+    c.Boutontaux = trouve<QPushButton>(dialogue, "Boutontaux");
     c.CheckMaj = trouve<QCheckBox>(dialogue, "CheckMaj");
     c.Checkconnection = trouve<QCheckBox>(dialogue, "Checkconnection");
     c.ftp = ftp;
     c.Label1 = trouve<QLabel>(dialogue, "Label1");
     c.Label2 = trouve<QLabel>(dialogue, "Label2");
+    c.avisadresse = trouve<QLabel>(dialogue, "avisadresse");
     c.Image1 = trouve<QLabel>(dialogue, "Image1");
     c.Picture1 = trouve<QLabel>(dialogue, "Picture1");
     c.Picture2 = trouve<QLabel>(dialogue, "Picture2");

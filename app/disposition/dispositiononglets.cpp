@@ -16,43 +16,49 @@ constexpr QRgb gris = couleurs::grisaide;
 constexpr QRgb bleu = couleurs::bleuaide;
 
 constexpr Etiquette aide[] = {
-    {"Label6", 60, 420, 5655, 855,
+    // D'abord le droit d'aujourd'hui et les taux saisis ; les textes d'origine suivent sous leur titre.
+    {"Label46", 60, 420, 5655, 3300,
+     "Depuis le 1er mai 2011, la remise n'est plus obligatoire (loi n° 2010-737 du 1er juillet 2010) : les "
+     "tableaux restent une référence pour les ventes conclues avant cette date et pour les vendeurs qui accordent "
+     "encore la remise. Seuls les taux de 1S2007 à 2S2010 sont ceux des avis du Journal officiel ; les autres "
+     "(2006, et depuis le 1er semestre 2011) ne sont pas officiels : ils sont calculés selon l'ancienne règle "
+     "(1,5 × le TMOP du semestre précédent).\n"
+     "Pour une vente après le dernier semestre connu : « Ajouter un taux », sous le taux (ou « Mise à jour », "
+     "puis « Taux de référence… »), ajoute ce semestre à partir du TMOP du semestre précédent, que le Journal "
+     "officiel publie chaque semestre ; la formule et le taux calculé sont montrés avant l'enregistrement.\n"
+     "Une mise à jour automatique qui apporte un semestre saisi remplace la valeur saisie ; un fichier téléchargé "
+     "auquel manque un semestre saisi est refusé : la fenêtre « Taux de référence » en donne la raison, retirez "
+     "alors ce semestre. Programme installé : quand une nouvelle version apporte un fichier des taux plus récent "
+     "que votre copie, c'est lui qui est lu ; votre copie reste sur le disque.",
+     Retour, 0},
+    {"Label47", 60, 3780, 5655, 255, "Jusqu'au 30 avril 2011 :", Retour | Gras, 0},
+    {"Label6", 60, 4080, 5655, 855,
      "Selon l'article L. 311-7 du Code de la consommation, lorsqu'un commerçant propose un "
      "crédit gratuit sur l'achat d'un produit, le client qui paie comptant bénéficie d'une "
      "remise sur le prix affiché (sauf s'il s'agit d'une opération mentionnée à l'article "
      "L. 311-3 du Code de la consommation).",
      Retour, 0},
-    {"Label7", 60, 1200, 5655, 495,
+    {"Label7", 60, 4860, 5655, 495,
      "Cette remise s'applique aux crédits gratuits de plus de trois mois pour un montant "
      "inférieur à 21500 € (art. D. 311-1 du Code de la consommation)",
      Retour, 0},
-    {"Label8", 60, 1680, 5655, 675,
+    {"Label8", 60, 5340, 5655, 675,
      "Attention : Ces dispositions s'appliquent, non seulement au crédit gratuit, mais aussi "
      "aux cas dans lesquels le vendeur prend à sa charge une partie des frais de crédit "
      "supportés par l'acheteur.",
      Retour, rouge},
-    {"Label9", 60, 2520, 5655, 495,
+    {"Label9", 60, 6180, 5655, 495,
      "Ce module de calcul établit le tableau du prix comptant (ou remisé) pour un montant "
      "donné.",
      Retour | Gras, 0},
-    {"Label10", 60, 3000, 5655, 495,
+    {"Label10", 60, 6660, 5655, 495,
      "Pour connaître le détail d'un calcul, double-cliquez sur la cellule concernée du "
      "tableau",
      Retour | Gras, gris},
-    {"Label11", 60, 3780, 5655, 435,
+    {"Label11", 60, 7440, 5655, 435,
      "Note : pour restituer les tableaux publiés au Journal Officiel par les Avis du Ministère "
      "des Finances, indiquez la valeur 100 dans la case Montant.",
      Retour, bleu},
-    // Après les textes d'origine : le droit depuis 2011 et l'ajout d'un semestre.
-    {"Label46", 60, 4260, 5655, 1035,
-     "Depuis le 1er mai 2011, la remise n'est plus obligatoire (loi n° 2010-737 du 1er juillet 2010) : les "
-     "tableaux restent une référence pour les ventes conclues avant cette date et pour les vendeurs qui accordent "
-     "encore la remise. Seuls les taux de 1S2007 à 2S2010 sont ceux des avis du Journal officiel ; les autres "
-     "(2006, et depuis le 1er semestre 2011) ne sont pas officiels : ils sont calculés selon l'ancienne règle "
-     "(1,5 × le TMOP du semestre précédent). Pour ajouter un semestre : « Mise à jour », puis "
-     "« Mise à jour manuelle » ferme Brunelix et ouvre le fichier des taux ; ajoutez en tête une ligne (la clé, "
-     "par exemple 1S2025, une tabulation, le taux avec un point décimal), enregistrez et relancez Brunelix.",
-     Retour, 0},
 };
 
 // Textes fixes du détail, ligne par ligne, dans l'ordre de lecture de la formule.

@@ -8,7 +8,7 @@
 
 namespace disposition {
 
-extern const std::span<const Etiquette> etiquettesaide;   // Label6 .. Label11, Label46
+extern const std::span<const Etiquette> etiquettesaide;   // Label46, Label47 (titre), Label6 .. Label11
 extern const std::span<const Etiquette> etiquettesdetail; // Label12 .. Label45
 extern const std::span<const Trait> traitsdetail;         // barres de fraction du détail
 extern const std::span<const Etiquette> valeursdetail;    // v0 .. v13, indice = position

@@ -189,6 +189,20 @@ ControlesPrincipaux construitfenetre(QWidget *fenetre)
     c.Command1->setToolTip(QStringLiteral("Mise à jour des indices"));
     c.Command1->setAccessibleDescription(c.Command1->toolTip());
 
+    // Lien sous les boutons à image, dans la case d'avistaux : montré quand le semestre du jour
+    // dépasse la tête du fichier et qu'aucun avis de mise à jour n'occupe la case.
+    c.ajouttaux = new QPushButton(QStringLiteral("Ajouter un taux"), fenetre);
+    place(c.ajouttaux, 0, 3690, 1440, 255, "ajouttaux");
+    c.ajouttaux->setFlat(true);
+    c.ajouttaux->setAutoDefault(true); // Entrée l'active comme Espace
+    c.ajouttaux->setCursor(Qt::PointingHandCursor);
+    c.ajouttaux->setToolTip(QStringLiteral("Ajouter le semestre suivant au fichier des taux"));
+    c.ajouttaux->setStyleSheet(QStringLiteral("QPushButton { border: 1px solid transparent; background: transparent; "
+                                              "color: %1; text-decoration: underline; padding: 0px; } "
+                                              "QPushButton:focus { border: 1px dotted %1; }")
+                                   .arg(couleurs::css(ivoire)));
+    c.ajouttaux->hide();
+
     c.listeannee = new QComboBox(fenetre);
     place(c.listeannee, 1440, 60, 1215, 315, "listeannée");
     couleurs::imposefond(c.listeannee, QPalette::Button, couleurs::grisliste);

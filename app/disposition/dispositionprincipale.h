@@ -18,6 +18,7 @@ class QWidget;
 struct ControlesPrincipaux
 {
     QPushButton *arret, *imprimer, *Command2, *Command1, *calculatrice;
+    QPushButton *ajouttaux; // lien « Ajouter un taux », à la place d'avistaux quand il est vide
     QLabel *Label1, *Label2, *Label3, *Label4, *Label5, *tauxannuel, *nover;
     QLabel *montantretenu; // montant lu, quand la lecture s'est arrêtée avant la fin du texte
     QLabel *mentiontaux;   // sous le taux : taux non officiel, dernier semestre connu

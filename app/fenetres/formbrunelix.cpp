@@ -11,6 +11,7 @@
 #include "app/disposition/disposition.h"
 #include "app/etat.h"
 #include "app/fenetres/entreesortie.h"
+#include "app/fenetres/fenetretaux.h"
 #include "app/fenetres/frmtalven.h"
 #include "app/fenetres/maj.h"
 #include "app/fenetres/miseajour.h"
@@ -89,6 +90,8 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, DependancesFenetre depe
     connect(c_.calculatrice, &QPushButton::clicked, this, [this] { calculatrice_.lance(); });
     connect(c_.Command2, &QPushButton::clicked, this, &FormBrunelix::copier);
     connect(c_.Command1, &QPushButton::clicked, this, &FormBrunelix::miseajour);
+    connect(c_.ajouttaux, &QPushButton::clicked, this, [this] { ouvretaux(this); });
+    connect(&maj_, &Maj::tauxdemandes, this, [this] { ouvretaux(&maj_); });
     auto *impression = new CommandeImpression(this, c_, *grille_, dependances_);
     connect(c_.imprimer, &QPushButton::clicked, impression, [this, impression] {
         if (tableaujuste(c_.imprimer, AvisDiffere::Moment::relache))
@@ -144,8 +147,8 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, DependancesFenetre depe
 
 void FormBrunelix::ordretabulation()
 {
-    ordre_ = {c_.calculatrice, c_.arret,       c_.imprimer, c_.Command1, c_.onglets, c_.semestre[0],
-              c_.listeannee,   c_.semestre[1], c_.montant,  c_.grille,   c_.Command2};
+    ordre_ = {c_.calculatrice, c_.arret,      c_.imprimer,    c_.ajouttaux, c_.Command1, c_.onglets,
+              c_.semestre[0],  c_.listeannee, c_.semestre[1], c_.montant,   c_.grille,   c_.Command2};
     c_.grille->setTabKeyNavigation(false);
     c_.calculatrice->setFocus();
 }
@@ -246,6 +249,7 @@ void FormBrunelix::remplitannees()
     if (sequence_->affichee())
         disposition::ajustetexte(c_.avistaux, QStringLiteral("Taux mis à jour à ") +
                                                   dependances_.maintenant().time().toString(QStringLiteral("HH:mm")));
+    montreajout();
 }
 
 taux::ChoixPeriode FormBrunelix::choixaffiche() const
@@ -362,6 +366,32 @@ void FormBrunelix::montremention()
     for (const QString &paragraphe : m.bulle.split(u'\n', Qt::SkipEmptyParts))
         bulle += QStringLiteral("<p>") + paragraphe.toHtmlEscaped() + QStringLiteral("</p>");
     c_.mentiontaux->setToolTip(bulle);
+    montreajout();
+}
+
+// « Ajouter un taux » quand le semestre du jour dépasse la tête du fichier, dans la case
+// d'avistaux tant que celui-ci est vide.
+void FormBrunelix::montreajout()
+{
+    const bool manque = !taux::dernierconnu(etat_.table, dependances_.maintenant().date()).isEmpty();
+    c_.ajouttaux->setVisible(manque && c_.avistaux->text().isEmpty());
+}
+
+// Fenêtre des taux, au-dessus de la fenêtre principale ou du dialogue de mise à jour ; chaque
+// écriture recharge la table comme une mise à jour (la période de l'utilisateur reste).
+void FormBrunelix::ouvretaux(QWidget *parent)
+{
+    FenetreTaux fenetre(etat_, dependances_.maintenant().date(), parent);
+    connect(&fenetre, &FenetreTaux::ecrit, this, [this](const QString &fichier) {
+        etat_.table.fichiertaux = fichier;
+        chargetaux();
+        // L'utilisateur sait ce qu'il vient d'écrire : pas d'avis de mise à jour, le lien reste.
+        disposition::ajustetexte(c_.avistaux, QString());
+        montreajout();
+    });
+    fenetre.exec();
+    if (parent == this && !fin::encours())
+        active();
 }
 
 double FormBrunelix::renvoivaleur(double montant, qint16 nbmois, double tannuel) const

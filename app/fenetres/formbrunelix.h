@@ -77,6 +77,8 @@ class FormBrunelix : public QWidget
     void construitpages();
     void montreretenu(const calcul::MontantLu &lu);
     void montremention();
+    void montreajout();
+    void ouvretaux(QWidget *parent);
 
     EtatBrunelix &etat_;
     Maj &maj_;
@@ -88,7 +90,7 @@ class FormBrunelix : public QWidget
     QPixmap fond_;
     calcul::Tableau tableau_; // le dernier construit : ses textes resservent au suivant
     Calculatrice calculatrice_;
-    std::array<QWidget *, 11> ordre_{};
+    std::array<QWidget *, 12> ordre_{};
     SequenceDemarrage *sequence_;
     std::optional<taux::PeriodeAffichee> periodeaffichee_; // période du dernier tableau
     bool tableaujuste_ = false;                            // le tableau affiché est celui du montant et du taux

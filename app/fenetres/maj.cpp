@@ -25,7 +25,7 @@ Maj::Maj(const EtatBrunelix &etat, maj::Dependances dependances, QWidget *parent
 {
     setWindowTitle(QStringLiteral("Mise à jour des taux de crédit gratuit"));
     setWindowIcon(images::icone("iconemaj.png"));
-    setFixedSize(disposition::twips(5385), disposition::twips(3390));
+    setFixedSize(taillemaj());
     setFont(policefenetres());
     QPalette p = palette();
     p.setColor(QPalette::Window, QColor::fromRgb(couleurs::violet));
@@ -39,10 +39,11 @@ Maj::Maj(const EtatBrunelix &etat, maj::Dependances dependances, QWidget *parent
     setTabOrder(c_.Annuler, c_.ftp);
     setTabOrder(c_.ftp, c_.Checkconnection);
     setTabOrder(c_.Checkconnection, c_.Valider);
+    setTabOrder(c_.Valider, c_.Boutontaux);
     // Entrée presse le bouton qui a le focus, sinon Valider ; Échap : Annuler (reject).
     // Sauf Boutonmanuel, qui a le focus à l'ouverture et finit le programme : Entrée y
     // presse Valider, la mise à jour manuelle ne part que d'un clic ou d'Espace.
-    for (QPushButton *b : {c_.Valider, c_.Annuler})
+    for (QPushButton *b : {c_.Valider, c_.Annuler, c_.Boutontaux})
         b->setAutoDefault(true);
     c_.Boutonmanuel->setAutoDefault(false);
     c_.Valider->setDefault(true);
@@ -53,6 +54,15 @@ Maj::Maj(const EtatBrunelix &etat, maj::Dependances dependances, QWidget *parent
     connect(c_.Valider, &QPushButton::clicked, this, &Maj::valider);
     connect(c_.Annuler, &QPushButton::clicked, this, &Maj::reject);
     connect(c_.Boutonmanuel, &QPushButton::clicked, this, &Maj::manuelle);
+    connect(c_.Boutontaux, &QPushButton::clicked, this, &Maj::tauxdemandes);
+    // La ligne d'avertissement suit l'adresse tapée.
+    connect(c_.ftp, &QLineEdit::textChanged, this, &Maj::montreavis);
+    montreavis();
+}
+
+void Maj::montreavis()
+{
+    c_.avisadresse->setVisible(c_.ftp->text().trimmed() == maj::adressedefaut());
 }
 
 QString Maj::cheminparametres() const

@@ -7,7 +7,8 @@
 // OK enregistre puis cache ; Annuler (ou Échap, ou la fermeture) cache sans rien
 // écrire ; la mise à jour manuelle ouvre l'éditeur sur le fichier des taux (la copie
 // de l'utilisateur en mode installé) et finit le programme ; sans éditeur, un message
-// nomme le fichier et le dialogue reste ouvert.
+// nomme le fichier et le dialogue reste ouvert. « Taux de référence… » demande la fenêtre des
+// taux saisis, ouverte par la fenêtre principale au-dessus du dialogue.
 
 #include "app/disposition/dispositionmaj.h"
 #include "config/parametres.h"
@@ -36,12 +37,16 @@ class Maj : public QDialog
 
     QString Inet; // adresse confiée au transfert
 
+  Q_SIGNALS:
+    void tauxdemandes(); // « Taux de référence… » : la fenêtre principale ouvre celle des taux
+
   protected:
     bool eventFilter(QObject *o, QEvent *e) override;
 
   private:
     void valider();
     void manuelle();
+    void montreavis();
 
     const EtatBrunelix &etat_;
     const maj::Dependances dependances_;

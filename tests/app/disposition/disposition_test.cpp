@@ -69,8 +69,9 @@ TEST(Disposition, TextesSansChevauchement)
 TEST(Disposition, OrdreDuClavier)
 {
     FenetreEssai e;
-    const char *ordre[] = {"calculatrice", "arret",     "imprimer", "Command1", "onglets",
-                           "listeannée",   "semestre1", "montant",  "grille",   "Command2"};
+    // Le fichier d'essai s'arrête en 2010 : le lien « Ajouter un taux » est montré.
+    const char *ordre[] = {"calculatrice", "arret",     "imprimer", "ajouttaux", "Command1", "onglets",
+                           "listeannée",   "semestre1", "montant",  "grille",    "Command2"};
     // Au démarrage, le second semestre est coché : seul lui est un arrêt.
     const auto controle = [&e](const char *nom) {
         QWidget *w = e.f().findChild<QWidget *>(QString::fromUtf8(nom));
@@ -135,14 +136,15 @@ TEST(Disposition, TextesDeLAide)
         const char *debut;
         const char *fin;
     } textes[] = {
+        {"Label46", "Depuis le 1er mai 2011, la remise n'est plus obligatoire (loi n° 2010-737 du 1er juillet 2010)",
+         "votre copie reste sur le disque."},
+        {"Label47", "Jusqu'au 30 avril 2011 :", "Jusqu'au 30 avril 2011 :"},
         {"Label6", "Selon l'article L. 311-7 du Code", "l'article L. 311-3 du Code de la consommation)."},
         {"Label7", "Cette remise s'applique", "inférieur à 21500 € (art. D. 311-1 du Code de la consommation)"},
         {"Label8", "Attention : Ces dispositions", "supportés par l'acheteur."},
         {"Label9", "Ce module de calcul établit le tableau", "pour un montant donné."},
         {"Label10", "Pour connaître le détail d'un calcul, double-cliquez", "concernée du tableau"},
         {"Label11", "Note : pour restituer les tableaux publiés", "dans la case Montant."},
-        {"Label46", "Depuis le 1er mai 2011, la remise n'est plus obligatoire (loi n° 2010-737 du 1er juillet 2010)",
-         "enregistrez et relancez Brunelix."},
     };
     // À la taille de conception, les textes défilent ; agrandie, ils sont tous à leur place.
     for (const QSize taille : {QSize(484, 319), QSize(1280, 800)}) {

@@ -132,8 +132,16 @@ TEST(Dialogue, FocusEtOrdreDeTabulation)
     FenetreEssai e;
     ouvre(e, [](Maj &m) {
         const ControlesMaj &c = m.controles();
-        const QList<QWidget *> attendu = {c.CheckMaj, c.Annuler, c.ftp, c.Checkconnection, c.Valider, c.Boutonmanuel};
+        const QList<QWidget *> attendu = {c.CheckMaj, c.Annuler,    c.ftp,         c.Checkconnection,
+                                          c.Valider,  c.Boutontaux, c.Boutonmanuel};
         EXPECT_EQ(QApplication::focusWidget(), c.Boutonmanuel);
+        // Adresse d'exemple de la construction : la ligne qui dit de la remplacer, tant qu'elle reste.
+        EXPECT_TRUE(c.avisadresse->isVisible());
+        QTest::keyClicks(c.ftp, "x");
+        EXPECT_FALSE(c.avisadresse->isVisible());
+        QTest::keyClick(c.ftp, Qt::Key_Backspace);
+        EXPECT_TRUE(c.avisadresse->isVisible());
+        c.Boutonmanuel->setFocus();
         for (QWidget *w : attendu) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             EXPECT_EQ(QApplication::focusWidget(), w) << w->objectName().toStdString();
