@@ -4,6 +4,7 @@
 #include "app/fenetres/formbrunelix.h"
 #include "app/fenetres/maj.h"
 #include "app/systeme/demarrage.h"
+#include "app/systeme/exportation.h"
 #include "app/systeme/fin.h"
 #include "app/systeme/lignecommande.h"
 #include "app/systeme/mesurepeinture.h"
@@ -18,6 +19,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("Brunelix"));
     QApplication::setApplicationVersion(QStringLiteral(BRUNELIX_VERSION));
     commande::options(argc, argv);
+    // Exports : sans fenêtre, avec la seule application Qt qu'il leur faut.
+    if (const auto d = commande::demande(argc, argv); d != commande::Demande::fenetre)
+        return exporte(argc, argv, d == commande::Demande::pdf);
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brunelix.Brunelix"));
     preparedemarrage();

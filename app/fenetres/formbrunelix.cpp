@@ -88,7 +88,7 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, DependancesFenetre depe
     connect(c_.calculatrice, &QPushButton::clicked, this, [this] { calculatrice_.lance(); });
     connect(c_.Command2, &QPushButton::clicked, this, &FormBrunelix::copier);
     connect(c_.Command1, &QPushButton::clicked, this, &FormBrunelix::miseajour);
-    auto *impression = new CommandeImpression(this, c_, *grille_, dependances_);
+    auto *impression = new CommandeImpression(this, c_, *grille_, tableau_, dependances_);
     connect(c_.imprimer, &QPushButton::clicked, impression, [this, impression] {
         if (tableaujuste(c_.imprimer, AvisDiffere::Moment::relache))
             impression->imprime();
@@ -391,7 +391,7 @@ void FormBrunelix::copier()
     if (!tableaujuste(c_.Command2, AvisDiffere::Moment::relache))
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const sortie::EntreeCopie e = entreecopie(c_, *grille_);
+    const sortie::EntreeCopie e = entreecopie(c_, tableau_);
     QClipboard *pp = QGuiApplication::clipboard();
     pp->clear();
     pp->setText(sortie::textecopie(e));
