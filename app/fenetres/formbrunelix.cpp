@@ -30,6 +30,7 @@
 #include "rates/semestre.h"
 #include "rates/statut.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -98,6 +99,27 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, DependancesFenetre depe
                 if (tableaujuste(c_.imprimer, AvisDiffere::Moment::appui))
                     impression->imprime();
             });
+    // Menu du bouton (clic droit) : le clic simple reste l'impression immédiate.
+    c_.imprimer->setContextMenuPolicy(Qt::ActionsContextMenu);
+    c_.imprimer->setToolTip(QStringLiteral("Imprimer (Ctrl+P) ; clic droit : Imprimer… (Ctrl+Maj+P), "
+                                           "Enregistrer en PDF…"));
+    auto *choix = new QAction(QStringLiteral("Imprimer…"), c_.imprimer);
+    choix->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    auto *pdf = new QAction(QStringLiteral("Enregistrer en PDF…"), c_.imprimer);
+    c_.imprimer->addActions({choix, pdf});
+    // Par le raccourci, l'avis attend que la touche remonte ; par le menu, il suit le clic.
+    const auto moment = [] {
+        return QGuiApplication::keyboardModifiers() & Qt::ControlModifier ? AvisDiffere::Moment::appui
+                                                                          : AvisDiffere::Moment::relache;
+    };
+    connect(choix, &QAction::triggered, impression, [this, impression, moment] {
+        if (tableaujuste(c_.imprimer, moment()))
+            impression->imprimeavecchoix();
+    });
+    connect(pdf, &QAction::triggered, impression, [this, impression, moment] {
+        if (tableaujuste(c_.imprimer, moment()))
+            impression->enregistrepdf();
+    });
     connect(c_.montant, &QLineEdit::textChanged, this, &FormBrunelix::recalcule);
     c_.montant->installEventFilter(this);
     c_.Label1->installEventFilter(this);

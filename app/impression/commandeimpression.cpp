@@ -5,6 +5,7 @@
 #include "app/controles/grille.h"
 #include "app/disposition/dispositionprincipale.h"
 #include "app/fenetres/entreesortie.h"
+#include "app/impression/apercu.h"
 #include "app/impression/imprimante.h"
 #include "app/impression/pdf.h"
 #include "output/impression.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -35,6 +37,20 @@ class Occupe
     Occupe(const Occupe &) = delete;
     Occupe &operator=(const Occupe &) = delete;
 };
+
+QString nerepondpas(const QString &imprimante)
+{
+    return QStringLiteral("L'imprimante « %1 » ne répond pas. Vérifiez-la avant de relancer l'impression.")
+        .arg(imprimante);
+}
+
+// Qt garde le papier par défaut de la région quand l'imprimante le connaît : prendre le sien.
+void papierdimprimante(QPrinter &imprimante, const QPrinterInfo &info)
+{
+    if (info.defaultPageSize().isValid())
+        imprimante.setPageSize(info.defaultPageSize());
+    imprimante.setDocName(QStringLiteral("Brunelix"));
+}
 
 } // namespace
 
@@ -68,19 +84,18 @@ void CommandeImpression::imprime()
         sansimprimante = info.isNull();
         if (!sansimprimante) {
             QPrinter imprimante(info, QPrinter::HighResolution);
-            // Qt garde le papier par défaut de la région quand l'imprimante le connaît : prendre le sien.
-            if (info.defaultPageSize().isValid())
-                imprimante.setPageSize(info.defaultPageSize());
-            echec = imprimesur(imprimante, e,
-                               QStringLiteral("L'imprimante « %1 » ne répond pas. Vérifiez-la avant de relancer "
-                                              "l'impression.")
-                                   .arg(info.printerName()));
+            papierdimprimante(imprimante, info);
+            echec = imprimesur(imprimante, e, nerepondpas(info.printerName()));
         }
     }
     if (!echec.isEmpty())
         QMessageBox::critical(fenetre_, titre, echec);
-    if (!sansimprimante)
-        return;
+    if (sansimprimante)
+        this->sansimprimante(e);
+}
+
+void CommandeImpression::sansimprimante(const sortie::EntreeImpression &e)
+{
     QMessageBox boite(QMessageBox::Critical, titre,
                       QStringLiteral("Pas d'imprimante par défaut. Modifiez votre configuration avant de relancer "
                                      "l'impression."),
@@ -90,6 +105,48 @@ void CommandeImpression::imprime()
     boite.exec();
     if (boite.clickedButton() == pdf)
         enregistrepdf(e);
+}
+
+void CommandeImpression::imprimeavecchoix()
+{
+    const QPrinterInfo info = dependances_.imprimante ? dependances_.imprimante() : QPrinterInfo::defaultPrinter();
+    sortie::EntreeImpression e = entree();
+    if (info.isNull()) {
+        sansimprimante(e);
+        return;
+    }
+    QPrinter imprimante(info, QPrinter::HighResolution);
+    papierdimprimante(imprimante, info);
+    DialogueApercu apercu(
+        imprimante,
+        [&e](QPrinter &p, const QString &reference) {
+            e.reference = reference;
+            ImprimanteQt imp(p);
+            sortie::imprimer(imp, e);
+        },
+        fenetre_);
+    if (apercu.exec() != QDialog::Accepted)
+        return;
+    e.reference = apercu.reference();
+    QPrintDialog dialogue(&imprimante, fenetre_);
+    // Un PDF ne s'écrit que par « Enregistrer en PDF… », qui le vérifie.
+    dialogue.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialogue.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialogue.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialogue.exec() != QDialog::Accepted)
+        return;
+    QString echec;
+    {
+        const Occupe occupe;
+        echec = imprimesur(imprimante, e, nerepondpas(imprimante.printerName()));
+    }
+    if (!echec.isEmpty())
+        QMessageBox::critical(fenetre_, titre, echec);
+}
+
+void CommandeImpression::enregistrepdf()
+{
+    enregistrepdf(entree());
 }
 
 void CommandeImpression::enregistrepdf(const sortie::EntreeImpression &e)

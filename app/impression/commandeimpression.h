@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #pragma once
-// Commande « Imprimer » de la fenêtre principale (bouton imprimer, Ctrl+P) : lit les
-// contrôles et la grille comme la copie, imprime sur l'imprimante par défaut sans
-// dialogue ; sans imprimante, propose d'enregistrer les mêmes pages en PDF.
+// Commandes d'impression de la fenêtre principale : « Imprimer » (bouton, Ctrl+P) lit les
+// contrôles et la grille comme la copie et imprime sur l'imprimante par défaut sans
+// dialogue, ou, sans imprimante, propose le PDF ; « Imprimer… » (Ctrl+Maj+P, menu du
+// bouton) passe par l'aperçu et le dialogue d'impression ; « Enregistrer en PDF… » écrit
+// la même page, entière ou pas du tout.
 
 #include "app/fenetres/dependancesfenetre.h"
 
@@ -30,6 +32,8 @@ class CommandeImpression : public QObject
                        const calcul::Tableau &tableau, DependancesFenetre dependances = {});
 
     void imprime();
+    void imprimeavecchoix();
+    void enregistrepdf();
     // Valeurs à imprimer, lues dans les contrôles et la grille ; pied daté de l'horloge.
     sortie::EntreeImpression entree() const;
     // Imprime sur une imprimante prête ; message d'échec, vide si tout est parti.
@@ -37,6 +41,7 @@ class CommandeImpression : public QObject
 
   private:
     void enregistrepdf(const sortie::EntreeImpression &e);
+    void sansimprimante(const sortie::EntreeImpression &e);
 
     const DependancesFenetre dependances_;
     QWidget *fenetre_;

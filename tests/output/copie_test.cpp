@@ -40,4 +40,26 @@ TEST(Copie, CasLimites)
     EXPECT_TRUE(sortie::textecopie(une).endsWith(QStringLiteral("\r\n\r\nx\r\ny\r\n")));
 }
 
+// Après le tableau, une ligne vide puis la mention du taux, telle que la fenêtre l'écrit.
+TEST(Copie, MentionDuTaux)
+{
+    const struct
+    {
+        const char *nom, *mention, *fin;
+    } cas[] = {
+        {"publié", "", "\r\n3\t99,42\r\n"},
+        {"non officiel", "taux non officiel", "\r\n3\t99,42\r\n\r\ntaux non officiel\r\n"},
+        {"dernier connu", "taux non officiel\ndernier semestre connu : 1er semestre 2024",
+         "\r\n3\t99,42\r\n\r\ntaux non officiel\r\ndernier semestre connu : 1er semestre 2024\r\n"},
+    };
+    for (const auto &c : cas) {
+        auto e = entree(1, 2, {"3", "99,42"});
+        e.mention = sortie::lignesmention(QString::fromUtf8(c.mention));
+        const QString texte = sortie::textecopie(e);
+        EXPECT_TRUE(texte.startsWith(QStringLiteral("Crédit gratuit :\r\n"))) << c.nom;
+        EXPECT_TRUE(texte.endsWith(QStringLiteral("Prix à crédit : 100\r\n\r\n") + QString::fromUtf8(c.fin + 2)))
+            << c.nom;
+    }
+}
+
 } // namespace
