@@ -17,7 +17,9 @@ namespace {
 constexpr qsizetype longueurmontant = 40; // dans le nom du PDF
 
 // Tailles en points : titre, en-tête et mention, notes (méthode, légende, pied), tableau.
-constexpr double tailletitre = 13, tailleentete = 10, taillenotes = 9, tailletableau = 11;
+// Sur A4 comme sur Letter, 36 mois, neuf colonnes, référence et deux lignes de mention
+// tiennent sur une feuille aux marges de 6,35 mm.
+constexpr double tailletitre = 12, tailleentete = 9, taillenotes = 8, tailletableau = 11;
 
 const QString arial = QStringLiteral("Arial");
 
@@ -25,7 +27,7 @@ struct Ligne
 {
     QString texte;
     double taille;
-    bool espace = false; // une demi-ligne blanche au-dessus
+    bool espace = false; // un quart de ligne blanc au-dessus
 };
 
 // Découpe un texte en lignes d'au plus « largeur » twips, aux blancs.
@@ -81,7 +83,7 @@ double hauteur(Imprimante &imp, const Ligne &l)
 {
     imp.setTaille(l.taille);
     const double h = imp.hauteurtexte(l.texte.isEmpty() ? QStringLiteral("A") : l.texte);
-    return l.espace ? 1.5 * h : h;
+    return l.espace ? 1.25 * h : h;
 }
 
 Plan planifie(Imprimante &imp, const EntreeImpression &e)
@@ -124,7 +126,7 @@ Plan planifie(Imprimante &imp, const EntreeImpression &e)
     plan.piedy = imp.hauteur() - hpied;
     imp.setTaille(tailletableau);
     plan.h = imp.hauteurtexte(QStringLiteral("ABCD"));
-    plan.debut = y + plan.h / 2;
+    plan.debut = y + plan.h / 4;
 
     if (g.colonnes < 1 || g.lignes < 1) {
         plan.lignes = {0};

@@ -134,7 +134,7 @@ TEST(Fenetre, MentionSousLeTaux)
     QLabel *mention = e.c().mentiontaux;
     EXPECT_EQ(mention->text(), QStringLiteral("taux non officiel"));
     EXPECT_TRUE(mention->toolTip().contains(QStringLiteral("Journal officiel")));
-    const auto imprime = [&e] { return e.f().findChild<CommandeImpression *>()->entree().mention; };
+    const auto imprime = [&e] { return e.f().findChild<CommandeImpression *>()->entree().copie.mention; };
     EXPECT_EQ(imprime(), QStringList{"taux non officiel"});
     e.choisitannee(QStringLiteral("2010"));
     EXPECT_EQ(mention->text(), QString());
@@ -200,7 +200,7 @@ TEST(Fenetre, CopieDuTableau)
     QTest::mouseClick(e.c().Command2, Qt::LeftButton);
     const QString texte = QApplication::clipboard()->text();
     const QStringList lignes = texte.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lignes.size(), 5 + 35 + 1);
+    ASSERT_EQ(lignes.size(), 5 + 35 + 1 + 3);
     EXPECT_EQ(lignes[0], QStringLiteral("Crédit gratuit :"));
     EXPECT_EQ(lignes[1], QStringLiteral("1er semestre 2010"));
     EXPECT_EQ(lignes[2], QStringLiteral("Taux annuel :  3.47 %"));
@@ -210,7 +210,9 @@ TEST(Fenetre, CopieDuTableau)
     EXPECT_EQ(lignes[6], QStringLiteral("3\t99,42\t99,83\t99,66\t99,50"));
     EXPECT_EQ(lignes[15], QStringLiteral("12\t98,14\t99,46\t98,92\t98,39"));
     EXPECT_EQ(lignes[39], QStringLiteral("36\t94,84\t98,47\t96,98\t95,51"));
-    EXPECT_EQ(lignes[40], QString()); // le texte finit par CR LF
+    // Puis une ligne vide et la mention du taux, comme sous le taux de la fenêtre.
+    EXPECT_EQ(lignes.mid(40), QStringList{""} + e.c().mentiontaux->text().split(u'\n') + QStringList{""});
+    EXPECT_EQ(lignes[41], QStringLiteral("taux non officiel"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 
     // Même texte une seconde fois, nouveau texte après un changement, quel que soit l'onglet.
