@@ -4,6 +4,7 @@
 #include "app/fenetres/formbrunelix.h"
 #include "app/fenetres/maj.h"
 #include "app/systeme/demarrage.h"
+#include "app/systeme/exportation.h"
 #include "app/systeme/fin.h"
 #include "app/systeme/lignecommande.h"
 #include "app/systeme/mesurepeinture.h"
@@ -23,6 +24,9 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         return commande::execute(QCoreApplication::arguments());
     }
+    // Exports : sans fenêtre, avec la seule application Qt qu'il leur faut.
+    if (const auto d = commande::demande(argc, argv); d != commande::Demande::fenetre)
+        return exporte(argc, argv, d == commande::Demande::pdf);
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brunelix.Brunelix"));
     preparedemarrage();

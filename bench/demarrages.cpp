@@ -45,7 +45,47 @@ template <typename T> T mediane(std::vector<T> v)
     return v[v.size() / 2];
 }
 
+// Durée d'un processus entier ; négative s'il échoue.
+double duree(const QString &programme, const QStringList &arguments)
+{
+    QProcess p;
+    QElapsedTimer chrono;
+    chrono.start();
+    p.start(programme, arguments);
+    if (!p.waitForFinished(60000) || p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
+        return -1;
+    return static_cast<double>(chrono.nsecsElapsed()) / 1e6;
+}
+
 } // namespace
+
+Exports mesureexports(const QByteArray &fichiertaux, int passages)
+{
+    QTemporaryDir dossier;
+    QFile taux(dossier.filePath(QStringLiteral("BRUNELIX.TXT")));
+    if (!taux.open(QIODevice::WriteOnly))
+        return {};
+    taux.write(fichiertaux);
+    taux.close();
+    const QString pdf = dossier.filePath(QStringLiteral("tableau.pdf"));
+    const QString brunelix = QStringLiteral(BRUNELIX_PROGRAMME);
+    Exports e;
+    e.valide = true;
+    std::vector<double> texte, textenu, page, pagenu;
+    for (int i = 0; i < passages; ++i) {
+        texte.push_back(duree(brunelix, {QStringLiteral("--texte"), dossier.path()}));
+        textenu.push_back(duree(QStringLiteral(TEXTE_NU), {}));
+        page.push_back(duree(brunelix, {QStringLiteral("--pdf"), pdf, dossier.path()}));
+        pagenu.push_back(duree(QStringLiteral(PDF_NU), {pdf}));
+    }
+    for (const auto *v : {&texte, &textenu, &page, &pagenu})
+        e.valide = e.valide && *std::min_element(v->begin(), v->end()) > 0;
+    e.textems = mediane(texte);
+    e.textenums = mediane(textenu);
+    e.pdfms = mediane(page);
+    e.pdfnums = mediane(pagenu);
+    return e;
+}
 
 Demarrages mesuredemarrages(const QByteArray &fichiertaux, int passages)
 {

@@ -16,3 +16,14 @@ struct Demarrages
 };
 
 Demarrages mesuredemarrages(const QByteArray &fichiertaux, int passages);
+
+// Exports de la ligne de commande contre les programmes Qt nus qui écrivent les mêmes octets
+// (texte de 35 lignes ; page PDF d'un tableau) : médianes des durées des processus entiers.
+struct Exports
+{
+    double textems = 0, textenums = 0;
+    double pdfms = 0, pdfnums = 0;
+    bool valide = false; // faux : un lancement a échoué
+};
+
+Exports mesureexports(const QByteArray &fichiertaux, int passages);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 // Mesures : calcul d'une cellule, reconstruction complète du tableau, chargement des taux ; puis
-// les deux rapports aux bases de comparaison (tableau contre arithmétique seule, démarrage contre
-// fenêtre minimale) et les deux mémoires résidentes. Des chiffres à rapporter, pas des seuils.
+// les rapports aux bases de comparaison (tableau contre arithmétique seule, démarrage contre
+// fenêtre minimale, exports contre programmes Qt nus) et les deux mémoires résidentes. Des chiffres à rapporter, pas
+// des seuils.
 #include "app/etat.h"
 #include "app/fenetres/formbrunelix.h"
 #include "app/fenetres/maj.h"
@@ -264,6 +265,20 @@ void rapportdemarrage()
                 d.brunelixkio, d.minimalekio, static_cast<double>(d.brunelixkio) / static_cast<double>(d.minimalekio));
 }
 
+void rapportexports()
+{
+    constexpr int passages = 31;
+    const Exports e = mesureexports(fichier101(), passages);
+    if (!e.valide) {
+        std::printf("Exports : un lancement a échoué\n");
+        return;
+    }
+    std::printf("brunelix --texte (médianes de %d) : %.1f ms ; QCoreApplication nue : %.1f ms ; rapport %.2f\n",
+                passages, e.textems, e.textenums, e.textems / e.textenums);
+    std::printf("brunelix --pdf (médianes de %d) : %.1f ms ; QPdfWriter nu : %.1f ms ; rapport %.2f\n", passages,
+                e.pdfms, e.pdfnums, e.pdfms / e.pdfnums);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -278,5 +293,6 @@ int main(int argc, char **argv)
     benchmark::Shutdown();
     rapporttableau(releve);
     rapportdemarrage();
+    rapportexports();
     return 0;
 }

@@ -31,6 +31,8 @@ using couleurs::jaunepale;
 constexpr int largeurfenetre = 7260, hauteurfenetre = 4785;
 constexpr int largeuronglets = 5775, hauteuronglets = 4275;
 constexpr int largeurgrille = 5715, hauteurgrille = 3555;
+// Colonnes de la grille, en pixels : en-tête des lignes, « Crédit gratuit », points.
+constexpr int largeurmois = 36, largeurcredit = 84, largeurpoints = 56;
 
 constexpr Etiquette etiquettes[] = {
     {"Label2", 60, 540, 1275, 255, "Montant :", Centre | Gras | Surbrillance, 0},
@@ -142,13 +144,13 @@ QTableWidget *creegrille(QWidget *parent)
     g->verticalHeader()->setHighlightSections(false);
     g->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     g->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    g->horizontalHeader()->setDefaultSectionSize(56);
+    g->horizontalHeader()->setDefaultSectionSize(largeurpoints);
     g->horizontalHeader()->setMinimumSectionSize(16);
     g->verticalHeader()->setDefaultSectionSize(16);
     g->verticalHeader()->setMinimumSectionSize(16);
-    g->verticalHeader()->setFixedWidth(36);
+    g->verticalHeader()->setFixedWidth(largeurmois);
     g->horizontalHeader()->setFixedHeight(16);
-    g->setColumnWidth(0, 84);
+    g->setColumnWidth(0, largeurcredit);
     return g;
 }
 
@@ -266,6 +268,14 @@ void construitpages(ControlesPrincipaux &c)
     for (std::size_t i = 0; i < c.v.size(); ++i)
         c.v[i] = creeetiquette(c.plandetail, valeursdetail[i]);
     c.remise = creeetiquette(c.plandetail, remisedetail);
+}
+
+QList<int> largeursgrille(int colonnes)
+{
+    QList<int> l;
+    for (int c = 0; c < colonnes; ++c)
+        l.append(15 * (c == 0 ? largeurmois : c == 1 ? largeurcredit : largeurpoints));
+    return l;
 }
 
 QSize tailleconception()

@@ -3,6 +3,8 @@
 #pragma once
 // Construction des contrôles de la fenêtre principale, à leur place (twips / 15).
 
+#include <QList>
+
 #include <array>
 
 class QComboBox;
@@ -36,6 +38,10 @@ struct ControlesPrincipaux
 ControlesPrincipaux construitfenetre(QWidget *fenetre);
 // Les textes des onglets Aide et Détail, que la première peinture ne montre pas.
 void construitpages(ControlesPrincipaux &c);
+
+// Largeurs des colonnes de la grille, en twips, pour un tableau de ce nombre de colonnes : celles
+// de la fenêtre (les exports, sans fenêtre, impriment la même page).
+QList<int> largeursgrille(int colonnes);
 
 // Taille de conception de la zone cliente, minimum de la fenêtre.
 QSize tailleconception();

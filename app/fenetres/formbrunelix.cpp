@@ -92,7 +92,7 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, DependancesFenetre depe
     connect(c_.Command1, &QPushButton::clicked, this, &FormBrunelix::miseajour);
     connect(c_.ajouttaux, &QPushButton::clicked, this, [this] { ouvretaux(this); });
     connect(&maj_, &Maj::tauxdemandes, this, [this] { ouvretaux(&maj_); });
-    auto *impression = new CommandeImpression(this, c_, *grille_, dependances_);
+    auto *impression = new CommandeImpression(this, c_, *grille_, tableau_, dependances_);
     connect(c_.imprimer, &QPushButton::clicked, impression, [this, impression] {
         if (tableaujuste(c_.imprimer, AvisDiffere::Moment::relache))
             impression->imprime();
@@ -443,7 +443,7 @@ void FormBrunelix::copier()
     if (!tableaujuste(c_.Command2, AvisDiffere::Moment::relache))
         return;
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const sortie::EntreeCopie e = entreecopie(c_, *grille_);
+    const sortie::EntreeCopie e = entreecopie(c_, tableau_);
     QClipboard *pp = QGuiApplication::clipboard();
     pp->clear();
     pp->setText(sortie::textecopie(e));

@@ -55,15 +55,16 @@ void papierdimprimante(QPrinter &imprimante, const QPrinterInfo &info)
 } // namespace
 
 CommandeImpression::CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille,
-                                       DependancesFenetre dependances)
-    : QObject(fenetre), dependances_(std::move(dependances)), fenetre_(fenetre), c_(c), grille_(grille)
+                                       const calcul::Tableau &tableau, DependancesFenetre dependances)
+    : QObject(fenetre), dependances_(std::move(dependances)), fenetre_(fenetre), c_(c), grille_(grille),
+      tableau_(tableau)
 {
 }
 
 sortie::EntreeImpression CommandeImpression::entree() const
 {
     sortie::EntreeImpression e;
-    e.copie = entreecopie(c_, grille_);
+    e.copie = entreecopie(c_, tableau_);
     const sortie::EntreeCopie &g = e.copie;
     for (int c = 0; c < g.colonnes; ++c)
         e.largeurs.append(grille_.largeurColonne(c));

@@ -13,6 +13,9 @@
 
 struct ControlesPrincipaux;
 class Grille;
+namespace calcul {
+struct Tableau;
+}
 class QPrinter;
 class QPrinterInfo;
 class QWidget;
@@ -24,9 +27,9 @@ class CommandeImpression : public QObject
 {
     Q_OBJECT
   public:
-    // dependances : imprimante par défaut et horloge de la date imprimée.
+    // tableau : celui de la grille ; dependances : imprimante par défaut et horloge de la date imprimée.
     CommandeImpression(QWidget *fenetre, const ControlesPrincipaux &c, const Grille &grille,
-                       DependancesFenetre dependances = {});
+                       const calcul::Tableau &tableau, DependancesFenetre dependances = {});
 
     void imprime();
     void imprimeavecchoix();
@@ -44,4 +47,5 @@ class CommandeImpression : public QObject
     QWidget *fenetre_;
     const ControlesPrincipaux &c_;
     const Grille &grille_;
+    const calcul::Tableau &tableau_;
 };

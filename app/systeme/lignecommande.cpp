@@ -20,26 +20,41 @@ namespace {
 
 const QCommandLineOption aide({QStringLiteral("h"), QStringLiteral("help")}, QString());
 const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QString());
+// Exports.
+const QCommandLineOption texte(QStringLiteral("texte"), QString());
+const QCommandLineOption pdf(QStringLiteral("pdf"), QString(), QStringLiteral("fichier"));
+const QCommandLineOption montant(QStringLiteral("montant"), QString(), QStringLiteral("montant"));
+const QCommandLineOption semestre(QStringLiteral("semestre"), QString(), QStringLiteral("cle"));
 
 // Aide en français : celle de Qt, lue avant QApplication, n'aurait ni traduction ni nom de programme.
 const char *const texteaide = "Usage : brunelix [options] [dossier]\n"
                               "Calcul de la remise due au comptant pour un crédit gratuit.\n\n"
                               "Options :\n"
-                              "  -h, --help     Affiche cette aide.\n"
-                              "  -v, --version  Affiche la version.\n\n"
+                              "  -h, --help         Affiche cette aide.\n"
+                              "  -v, --version      Affiche la version.\n"
+                              "  --texte            Écrit sur la sortie standard le texte que « Copier » met\n"
+                              "                     dans le presse-papiers, sans ouvrir de fenêtre. Les\n"
+                              "                     dernières lignes, après une ligne vide, ne sont pas des\n"
+                              "                     lignes du tableau : la mention du taux (taux non\n"
+                              "                     officiel, dernier semestre connu), quand il y en a une.\n"
+                              "  --pdf fichier      Enregistre la page imprimée du tableau en PDF, sans\n"
+                              "                     ouvrir de fenêtre ; entière ou pas du tout.\n"
+                              "  --montant montant  Prix à crédit du tableau exporté (100 par défaut).\n"
+                              "  --semestre cle     Semestre du tableau exporté, par exemple 1S2024 (par\n"
+                              "                     défaut celui que la fenêtre choisit au démarrage).\n\n"
                               "Taux de référence, sans fenêtre (même fichier et mêmes règles que la fenêtre) :\n"
                               "  --taux SEMESTRE=TAUX [--source TEXTE]\n"
-                              "                 Ajoute en tête ou corrige le taux d'un semestre (2S2024=4,85).\n"
+                              "                     Ajoute en tête ou corrige le taux d'un semestre (2S2024=4,85).\n"
                               "  --tmop SEMESTRE=TMOP [--source TEXTE]\n"
-                              "                 Idem avec le TMOP du semestre précédent (2S2024=3,23 donne\n"
-                              "                 1,5 × 3,23 arrondi au centième : 4,85).\n"
-                              "  --retire SEMESTRE\n"
-                              "                 Retire un semestre saisi (les lignes livrées restent).\n"
-                              "  --liste-taux   Une ligne par semestre : clé, taux, nature.\n"
-                              "Statut : 0 fait (ou déjà fait), 1 écriture ratée, 2 entrée refusée.\n\n"
+                              "                     Idem avec le TMOP du semestre précédent (2S2024=3,23 donne\n"
+                              "                     1,5 × 3,23 arrondi au centième : 4,85).\n"
+                              "  --retire SEMESTRE  Retire un semestre saisi (les lignes livrées restent).\n"
+                              "  --liste-taux       Une ligne par semestre : clé, taux, nature.\n\n"
                               "Arguments :\n"
-                              "  dossier        Dossier où prendre BRUNELIX.TXT ; le reste de la ligne y est\n"
-                              "                 joint par des blancs (pas de guillemets).\n";
+                              "  dossier            Dossier où prendre BRUNELIX.TXT ; le reste de la ligne y\n"
+                              "                     est joint par des blancs (pas de guillemets).\n\n"
+                              "Statut de sortie des commandes sans fenêtre : 0 fait (ou déjà fait), 1 écriture\n"
+                              "ratée, 2 entrée refusée (message sur la sortie d'erreur).\n";
 
 const QCommandLineOption source(QStringLiteral("source"), QString(), QStringLiteral("texte"));
 
@@ -74,6 +89,8 @@ void analyse(QCommandLineParser &analyseur, const QStringList &arguments)
 {
     analyseur.addOption(aide);
     analyseur.addOption(version);
+    for (const QCommandLineOption &o : {texte, pdf, montant, semestre})
+        analyseur.addOption(o);
     analyseur.parse(arguments);
 }
 
@@ -160,6 +177,42 @@ int execute(const QStringList &arguments)
     const maj::Emplacements e = maj::emplacements(dossier, QCoreApplication::applicationDirPath());
     const QString nom = QString::fromLatin1(c->nom);
     return c->execute(e, c->avecvaleur ? analyseur.value(nom) : QString(), analyseur.value(source));
+}
+
+Demande demande(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser analyseur;
+    analyse(analyseur, arguments);
+    if (analyseur.isSet(pdf))
+        return Demande::pdf;
+    if (analyseur.isSet(texte) || analyseur.isSet(montant) || analyseur.isSet(semestre))
+        return Demande::texte;
+    return Demande::fenetre;
+}
+
+std::optional<Export> litexport(const QStringList &arguments, QString &refus)
+{
+    QCommandLineParser analyseur;
+    analyse(analyseur, arguments);
+    if (!analyseur.unknownOptionNames().isEmpty())
+        refus = QStringLiteral("option inconnue : %1").arg(analyseur.unknownOptionNames().constFirst());
+    else if (analyseur.isSet(texte) && analyseur.isSet(pdf))
+        refus = QStringLiteral("--texte et --pdf ne vont pas ensemble.");
+    else if (!analyseur.isSet(texte) && !analyseur.isSet(pdf))
+        refus = QStringLiteral("--montant et --semestre ne servent qu'avec --texte ou --pdf.");
+    else if (analyseur.isSet(pdf) && analyseur.value(pdf).isEmpty())
+        refus = QStringLiteral("--pdf demande un nom de fichier.");
+    if (!refus.isEmpty())
+        return std::nullopt;
+    Export e;
+    e.pdf = analyseur.value(pdf);
+    if (analyseur.isSet(montant))
+        e.montant = analyseur.value(montant);
+    e.semestre = analyseur.value(semestre);
+    return e;
 }
 
 QString dossier(const QStringList &arguments)

@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <optional>
+
 namespace commande {
 
 // Sur --help ou --version : imprime sur la sortie standard et termine avec le statut 0.
@@ -25,5 +27,22 @@ int execute(const QStringList &arguments);
 // passe sans guillemets), vide s'il n'y en a pas. Une option inconnue est signalée et ignorée ;
 // un dossier qui n'existe pas est signalé, puis passé tel quel (le repli habituel s'applique).
 QString dossier(const QStringList &arguments);
+
+// Exports (--texte, --pdf) : sans fenêtre ni mise à jour ; les valeurs par défaut sont celles
+// de la fenêtre au démarrage.
+struct Export
+{
+    QString pdf; // fichier du PDF ; vide : le texte de la copie sur la sortie standard
+    QString montant = QStringLiteral("100");
+    QString semestre; // clé ; vide : le semestre que la fenêtre choisit
+};
+
+// Ce que demande la ligne, à savoir avant de construire l'application : la fenêtre, le texte
+// (aussi pour --montant ou --semestre seuls, que litexport refuse) ou le PDF.
+enum class Demande { fenetre, texte, pdf };
+Demande demande(int argc, char **argv);
+// Analyse stricte d'un export : une option inconnue, --texte avec --pdf, ou --montant et
+// --semestre sans export sont un refus (message dans refus, nullopt).
+std::optional<Export> litexport(const QStringList &arguments, QString &refus);
 
 } // namespace commande

@@ -8,23 +8,28 @@
 #include <QDir>
 #include <QMessageBox>
 
-void rapportfatal(taux::Chargement cause, const QString &fichier, QWidget *parent)
+QString textefatal(taux::Chargement cause, const QString &fichier)
 {
-    if (fin::encours()) // aucune boucle ne fermerait la boîte
-        return;
-    const bool introuvable = cause == taux::Chargement::Introuvable;
     QString texte = QStringLiteral("Fichier des taux de crédit gratuit introuvable. (Contrôler avant "
                                    "réinstallation la présence du fichier BRUNELIX.TXT).");
-    if (!introuvable) {
+    if (cause != taux::Chargement::Introuvable) {
         texte = QStringLiteral("Fichier des taux de crédit gratuit corrompu\n") + QDir::toNativeSeparators(fichier);
         const QString raison = taux::diagnosticfichier(fichier);
         if (!raison.isEmpty())
             texte += u'\n' + raison;
     }
+    return texte;
+}
+
+void rapportfatal(taux::Chargement cause, const QString &fichier, QWidget *parent)
+{
+    if (fin::encours()) // aucune boucle ne fermerait la boîte
+        return;
+    const bool introuvable = cause == taux::Chargement::Introuvable;
     QMessageBox boite(QMessageBox::Critical,
                       introuvable ? QStringLiteral("Installation incomplète, ou mauvais paramètres")
                                   : QStringLiteral("Réinstallation nécessaire"),
-                      texte, QMessageBox::Ok, parent);
+                      textefatal(cause, fichier), QMessageBox::Ok, parent);
     boite.exec();
     fin::immediate(1);
 }

@@ -11,3 +11,5 @@ class QWidget;
 // Le rapport de fichier corrompu nomme le fichier sur une seconde ligne de son texte, puis
 // la ligne fautive et la raison sur une troisième.
 void rapportfatal(taux::Chargement cause, const QString &fichier, QWidget *parent);
+// Texte de ce rapport, aussi écrit sur la sortie d'erreur par les exports.
+QString textefatal(taux::Chargement cause, const QString &fichier);
