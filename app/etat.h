@@ -8,7 +8,7 @@
 
 struct EtatBrunelix
 {
-    maj::Emplacements emplacements; // fixés au démarrage
+    config::Emplacements emplacements; // fixés au démarrage
     taux::TableTaux table;
     bool detailvalide = false; // l'onglet du détail peut être montré
 };

@@ -39,7 +39,7 @@ int main(int argc, char *argv[])
     // Ligne de commande (2/2) : le dossier, les arguments restants joints par des blancs.
     const QString dossier = commande::dossier(QApplication::arguments());
     EtatBrunelix etat;
-    etat.emplacements = maj::emplacements(dossier, QCoreApplication::applicationDirPath());
+    etat.emplacements = config::emplacements(dossier, QCoreApplication::applicationDirPath());
     const std::unique_ptr<Maj> maj = chargeparametres(etat);
     FormBrunelix fenetre(etat, *maj);
     // Essai de l'installation (sans écran ni utilisateur) : fin normale une fois la fenêtre affichée

@@ -123,7 +123,7 @@ void recalcule(benchmark::State &etat, QSize taille)
 {
     Dossier d;
     EtatBrunelix e;
-    e.emplacements = maj::emplacements({}, d.dossier.path());
+    e.emplacements = config::emplacements({}, d.dossier.path());
     const auto maj = chargeparametres(e);
     FormBrunelix f(e, *maj);
     f.charge();
@@ -159,7 +159,7 @@ void demarrage(benchmark::State &etat)
     Dossier d;
     for (auto _ : etat) {
         EtatBrunelix e;
-        e.emplacements = maj::emplacements({}, d.dossier.path());
+        e.emplacements = config::emplacements({}, d.dossier.path());
         const auto maj = chargeparametres(e);
         FormBrunelix f(e, *maj);
         f.charge();
@@ -190,7 +190,7 @@ void demarragemaj(benchmark::State &etat)
         f.close();
         etat.ResumeTiming();
         EtatBrunelix e;
-        e.emplacements = maj::emplacements({}, d.dossier.path());
+        e.emplacements = config::emplacements({}, d.dossier.path());
         const auto maj = chargeparametres(e);
         FormBrunelix fenetre(e, *maj);
         // La mise à jour part une fois la fenêtre montrée : attendre la fin du démarrage.

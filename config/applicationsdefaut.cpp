@@ -7,7 +7,7 @@
 
 #include <QFileInfo>
 
-namespace maj {
+namespace config {
 
 QStringList applicationsdefaut(const QString &type)
 {
@@ -35,4 +35,4 @@ QStringList applicationsdefaut(const QString &type)
     return fichiers;
 }
 
-} // namespace maj
+} // namespace config

@@ -6,7 +6,7 @@
 
 #include <QStringList>
 
-namespace maj {
+namespace config {
 
 // Fichiers .desktop déclarés par défaut pour le type MIME (chacun pris dans le premier dossier
 // « applications » qui l'a), dans l'ordre : listes
@@ -14,4 +14,4 @@ namespace maj {
 // puis dans les dossiers « applications » des données.
 QStringList applicationsdefaut(const QString &type);
 
-} // namespace maj
+} // namespace config

@@ -9,7 +9,7 @@
 #include <pwd.h>
 #include <unistd.h>
 
-namespace maj {
+namespace config {
 
 namespace {
 
@@ -87,4 +87,4 @@ QString documents()
     return QFileInfo(dossier).isDir() ? dossier : maison;
 }
 
-} // namespace maj
+} // namespace config

@@ -6,7 +6,7 @@
 
 #include <QStringList>
 
-namespace maj {
+namespace config {
 
 // $HOME quand il est absolu, sinon le dossier de l'utilisateur dans la base des mots de passe.
 QString dossierpersonnel();
@@ -27,4 +27,4 @@ QStringList reglagessysteme();
 // existe, sinon le dossier personnel.
 QString documents();
 
-} // namespace maj
+} // namespace config

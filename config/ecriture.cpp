@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-namespace maj {
+namespace config {
 
 namespace {
 
@@ -58,4 +58,4 @@ bool remplacefichier(const QString &chemin, const QByteArray &contenu)
     return false;
 }
 
-} // namespace maj
+} // namespace config

@@ -6,7 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace maj {
+namespace config {
 
 // Remplace le fichier par le contenu (fichier temporaire du même dossier puis renommage).
 // Seulement quand la cible est absente ou mène à un fichier ordinaire (FIFO, périphérique,
@@ -16,4 +16,4 @@ namespace maj {
 // et le résultat est faux.
 bool remplacefichier(const QString &chemin, const QByteArray &contenu);
 
-} // namespace maj
+} // namespace config

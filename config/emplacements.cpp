@@ -13,7 +13,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace maj {
+namespace config {
 
 namespace {
 
@@ -123,4 +123,4 @@ QString sauvegarde(const QString &fichier)
     return {};
 }
 
-} // namespace maj
+} // namespace config

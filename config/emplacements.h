@@ -11,7 +11,7 @@
 
 #include <QString>
 
-namespace maj {
+namespace config {
 
 struct Emplacements
 {
@@ -35,4 +35,4 @@ QString fichiermanuel(const Emplacements &e, const QString &enusage);
 // « BRUNELIX-ancien2.TXT »..., sans jamais écraser ; rend ce nom, vide en cas d'échec.
 QString sauvegarde(const QString &fichier);
 
-} // namespace maj
+} // namespace config

@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-namespace maj {
+namespace config {
 
 namespace {
 
@@ -151,4 +151,4 @@ QStringList EntreeBureau::liste(const QString &groupe, const QString &cle) const
     return elements;
 }
 
-} // namespace maj
+} // namespace config

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-namespace maj {
+namespace config {
 
 class EntreeBureau
 {
@@ -34,4 +34,4 @@ class EntreeBureau
     QHash<QString, QHash<QString, QString>> groupes_; // valeurs telles qu'écrites
 };
 
-} // namespace maj
+} // namespace config

@@ -9,7 +9,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
-namespace maj {
+namespace config {
 
 namespace {
 
@@ -238,4 +238,4 @@ void ecrireini(const QString &section, const QString &cle, const QString &valeur
     ecrireini(section, {{cle, valeur}}, chemin);
 }
 
-} // namespace maj
+} // namespace config

@@ -12,7 +12,7 @@
 
 #include <utility>
 
-namespace maj {
+namespace config {
 
 // Taille au-delà de laquelle un fichier INI est lu comme absent.
 constexpr qint64 taillemaxini = 1024 * 1024;
@@ -33,4 +33,4 @@ QList<QString> lireini(const QString &section, const QList<QString> &cles, const
 void ecrireini(const QString &section, const QList<std::pair<QString, QString>> &valeurs, const QString &chemin);
 void ecrireini(const QString &section, const QString &cle, const QString &valeur, const QString &chemin);
 
-} // namespace maj
+} // namespace config

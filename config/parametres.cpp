@@ -4,7 +4,7 @@
 
 #include "config/ini.h"
 
-namespace maj {
+namespace config {
 
 namespace {
 const QString section = QStringLiteral("FTP");
@@ -43,4 +43,4 @@ void ecritparametres(const Parametres &p, const QString &chemin)
               chemin);
 }
 
-} // namespace maj
+} // namespace config

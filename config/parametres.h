@@ -5,7 +5,7 @@
 
 #include <QString>
 
-namespace maj {
+namespace config {
 
 struct Parametres
 {
@@ -28,4 +28,4 @@ Parametres litparametres(const QString &chemin);
 // ses octets. Un échec ne dit rien.
 void ecritparametres(const Parametres &p, const QString &chemin);
 
-} // namespace maj
+} // namespace config

@@ -8,7 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-namespace maj {
+namespace config {
 
 Enregistrement enregistresaisie(const Emplacements &e, const QString &enusage, const taux::Saisie &saisie,
                                 const QDate &aujourdhui)
@@ -48,4 +48,4 @@ Enregistrement enregistresaisie(const Emplacements &e, const QString &enusage, c
     return r;
 }
 
-} // namespace maj
+} // namespace config

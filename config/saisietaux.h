@@ -9,7 +9,7 @@
 
 #include <QString>
 
-namespace maj {
+namespace config {
 
 struct Emplacements;
 
@@ -33,4 +33,4 @@ struct Enregistrement
 Enregistrement enregistresaisie(const Emplacements &e, const QString &enusage, const taux::Saisie &saisie,
                                 const QDate &aujourdhui);
 
-} // namespace maj
+} // namespace config

@@ -37,31 +37,31 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
 {
     static QTemporaryDir dossier;
     fuzz::exige(dossier.isValid(), "dossier temporaire créé");
-    const QString chemin = maj::cheminparametres(dossier.path());
+    const QString chemin = config::cheminparametres(dossier.path());
     const QByteArray octets(reinterpret_cast<const char *>(donnees), static_cast<qsizetype>(taille));
     ecrit(chemin, octets);
 
-    const QString adresse = maj::lireini(section, QStringLiteral("ADRESS"), chemin);
-    const QString connexion = maj::lireini(section, QStringLiteral("CHECKCONNECTION"), chemin);
-    const QString automatique = maj::lireini(section, QStringLiteral("CHECKMAJ"), chemin);
+    const QString adresse = config::lireini(section, QStringLiteral("ADRESS"), chemin);
+    const QString connexion = config::lireini(section, QStringLiteral("CHECKCONNECTION"), chemin);
+    const QString automatique = config::lireini(section, QStringLiteral("CHECKMAJ"), chemin);
     for (const QString &v : {adresse, connexion, automatique})
         fuzz::exige(v.size() <= 999, "valeur coupée à 999 caractères", v.left(40));
 
-    const maj::Parametres p = maj::litparametres(chemin);
-    fuzz::exige(p.adresse == (adresse.isEmpty() ? maj::adressedefaut() : adresse), "adresse lue", adresse.left(40));
+    const config::Parametres p = config::litparametres(chemin);
+    fuzz::exige(p.adresse == (adresse.isEmpty() ? config::adressedefaut() : adresse), "adresse lue", adresse.left(40));
     fuzz::exige(p.checkconnection == (connexion != QStringLiteral("0")), "test de connexion lu", connexion.left(40));
     fuzz::exige(p.checkmaj == (automatique == QStringLiteral("1")), "mise à jour automatique lue",
                 automatique.left(40));
 
     // Enregistrés puis relus : les mêmes réglages.
-    maj::ecritparametres(p, chemin);
-    const maj::Parametres relu = maj::litparametres(chemin);
+    config::ecritparametres(p, chemin);
+    const config::Parametres relu = config::litparametres(chemin);
     fuzz::exige(relu.adresse == p.adresse && relu.checkconnection == p.checkconnection && relu.checkmaj == p.checkmaj,
                 "réglages relus après enregistrement", p.adresse.left(40));
     const QByteArray apres = litout(chemin);
     if (octets.contains('\0') || octets.startsWith("\xFF\xFE") || octets.startsWith("\xFE\xFF"))
         fuzz::exige(apres == octets, "fichier non texte jamais remplacé");
-    maj::ecritparametres(p, chemin);
+    config::ecritparametres(p, chemin);
     fuzz::exige(litout(chemin) == apres, "second enregistrement sans effet", p.adresse.left(40));
     return 0;
 }

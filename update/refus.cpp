@@ -13,7 +13,7 @@ const QString cle = QStringLiteral("REFUS");
 
 QString dernierrefus(const QString &parametres)
 {
-    return lireini(section, cle, parametres);
+    return config::lireini(section, cle, parametres);
 }
 
 void noterefus(const QString &parametres, const QDate &jour, const QString &raison)
@@ -22,12 +22,13 @@ void noterefus(const QString &parametres, const QDate &jour, const QString &rais
         return;
     if (raison.isEmpty()) {
         if (!dernierrefus(parametres).isEmpty())
-            ecrireini(section, cle, QString(), parametres);
+            config::ecrireini(section, cle, QString(), parametres);
         return;
     }
-    ecrireini(section, cle,
-              QStringLiteral("mise à jour refusée le %1 : %2").arg(jour.toString(QStringLiteral("dd/MM/yyyy")), raison),
-              parametres);
+    config::ecrireini(
+        section, cle,
+        QStringLiteral("mise à jour refusée le %1 : %2").arg(jour.toString(QStringLiteral("dd/MM/yyyy")), raison),
+        parametres);
 }
 
 } // namespace maj

@@ -68,7 +68,7 @@ bool verifiemaj(const Demande &d, const Dependances &dep)
     // Une saisie enregistrée pendant le téléchargement l'emporte.
     if (empreinte(d.table.fichiertaux) != enusage || empreinte(d.fichiertaux) != cible)
         return false;
-    if (!remplacefichier(d.fichiertaux, contenufichier(r.corps)))
+    if (!config::remplacefichier(d.fichiertaux, contenufichier(r.corps)))
         return false;
     noterefus(d.parametres, aujourdhui, {});
     return true;

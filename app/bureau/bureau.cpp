@@ -9,9 +9,9 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-const QStringList Calculatrice::programmes = {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
-                                              QStringLiteral("galculator"),       QStringLiteral("mate-calc"),
-                                              QStringLiteral("qalculate-gtk"),    QStringLiteral("xcalc")};
+const QStringList bureau::Calculatrice::programmes = {QStringLiteral("gnome-calculator"), QStringLiteral("kcalc"),
+                                                      QStringLiteral("galculator"),       QStringLiteral("mate-calc"),
+                                                      QStringLiteral("qalculate-gtk"),    QStringLiteral("xcalc")};
 
 namespace {
 
@@ -59,9 +59,9 @@ Commande commandedesktop(const QString &exec, const QString &fichier)
 // Éditeur par défaut du texte brut déclaré par le bureau (mimeapps.list).
 Commande editeurdefaut(const QString &fichier)
 {
-    for (const QString &desktop : maj::applicationsdefaut(QStringLiteral("text/plain"))) {
+    for (const QString &desktop : config::applicationsdefaut(QStringLiteral("text/plain"))) {
         const auto exec =
-            maj::EntreeBureau::lit(desktop).valeur(QStringLiteral("Desktop Entry"), QStringLiteral("Exec"));
+            config::EntreeBureau::lit(desktop).valeur(QStringLiteral("Desktop Entry"), QStringLiteral("Exec"));
         const Commande c = commandedesktop(exec.value_or(QString()), fichier);
         if (!c.programme.isEmpty())
             return c;
@@ -71,7 +71,7 @@ Commande editeurdefaut(const QString &fichier)
 
 } // namespace
 
-void Calculatrice::lance()
+void bureau::Calculatrice::lance()
 {
     bureau::releveoulance(programmes, premierinstalle(programmes), {});
 }

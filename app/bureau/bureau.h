@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+namespace bureau {
+
 class Calculatrice
 {
   public:
@@ -15,8 +17,6 @@ class Calculatrice
 
     static const QStringList programmes;
 };
-
-namespace bureau {
 
 // Éditeurs cherchés quand le bureau ne déclare pas d'éditeur par défaut du texte brut.
 extern const QStringList editeurs;

@@ -114,7 +114,7 @@ ControlesMaj construitmaj(QWidget *dialogue)
     creeetiquettes(dialogue, etiquettes);
     creetraits(dialogue, traits);
 
-    auto *ftp = new QLineEdit(maj::adressedefaut(), dialogue);
+    auto *ftp = new QLineEdit(config::adressedefaut(), dialogue);
     place(ftp, 840, 2100, 4455, 285, "ftp");
     couleurs::imposefond(ftp, QPalette::Base, couleurs::rose);
     ligneseule(ftp);

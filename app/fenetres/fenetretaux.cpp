@@ -198,9 +198,9 @@ void FenetreTaux::enregistre(taux::Saisie::Operation operation)
             return montre(QStringLiteral("Indiquez le taux, ou le TMOP du semestre précédent."));
         }
     }
-    const maj::Enregistrement r =
-        maj::enregistresaisie(etat_.emplacements, etat_.table.fichiertaux, saisie, aujourdhui_);
-    if (r.etat == maj::Enregistrement::Ecrit) {
+    const config::Enregistrement r =
+        config::enregistresaisie(etat_.emplacements, etat_.table.fichiertaux, saisie, aujourdhui_);
+    if (r.etat == config::Enregistrement::Ecrit) {
         Q_EMIT ecrit(r.fichier);
         c_.source->clear();
         remplit();

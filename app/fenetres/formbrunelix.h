@@ -89,7 +89,7 @@ class FormBrunelix : public QWidget
     AvisDiffere *avis_;
     QPixmap fond_;
     calcul::Tableau tableau_; // le dernier construit : ses textes resservent au suivant
-    Calculatrice calculatrice_;
+    bureau::Calculatrice calculatrice_;
     std::array<QWidget *, 12> ordre_{};
     SequenceDemarrage *sequence_;
     std::optional<taux::PeriodeAffichee> periodeaffichee_; // période du dernier tableau

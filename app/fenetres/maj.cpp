@@ -62,7 +62,7 @@ Maj::Maj(const EtatBrunelix &etat, maj::Dependances dependances, QWidget *parent
 
 void Maj::montreavis()
 {
-    c_.avisadresse->setVisible(c_.ftp->text().trimmed() == maj::adressedefaut());
+    c_.avisadresse->setVisible(c_.ftp->text().trimmed() == config::adressedefaut());
 }
 
 QString Maj::cheminparametres() const
@@ -70,12 +70,12 @@ QString Maj::cheminparametres() const
     return etat_.emplacements.parametres;
 }
 
-maj::Parametres Maj::parametres() const
+config::Parametres Maj::parametres() const
 {
     return {c_.ftp->text(), c_.Checkconnection->isChecked(), c_.CheckMaj->isChecked()};
 }
 
-void Maj::montreparametres(const maj::Parametres &p)
+void Maj::montreparametres(const config::Parametres &p)
 {
     c_.ftp->setText(p.adresse);
     c_.Checkconnection->setChecked(p.checkconnection);
@@ -84,7 +84,7 @@ void Maj::montreparametres(const maj::Parametres &p)
 
 void Maj::valider()
 {
-    maj::ecritparametres(parametres(), cheminparametres());
+    config::ecritparametres(parametres(), cheminparametres());
     accept();
 }
 
@@ -94,7 +94,7 @@ void Maj::manuelle()
 {
     QString fichier = etat_.table.fichiertaux;
     if (bureau::editeurtrouve()) {
-        fichier = maj::fichiermanuel(etat_.emplacements, etat_.table.fichiertaux);
+        fichier = config::fichiermanuel(etat_.emplacements, etat_.table.fichiertaux);
         if (bureau::editeur(bureau::chemincourt(fichier)))
             return fin::immediate();
     }
@@ -122,6 +122,6 @@ bool Maj::eventFilter(QObject *o, QEvent *e)
 std::unique_ptr<Maj> chargeparametres(const EtatBrunelix &etat, maj::Dependances dependances)
 {
     auto m = std::make_unique<Maj>(etat, std::move(dependances));
-    m->montreparametres(maj::litparametres(m->cheminparametres()));
+    m->montreparametres(config::litparametres(m->cheminparametres()));
     return m;
 }

@@ -29,8 +29,8 @@ class Maj : public QDialog
     explicit Maj(const EtatBrunelix &etat, maj::Dependances dependances = {}, QWidget *parent = nullptr);
 
     const ControlesMaj &controles() const { return c_; }
-    maj::Parametres parametres() const;
-    void montreparametres(const maj::Parametres &p);
+    config::Parametres parametres() const;
+    void montreparametres(const config::Parametres &p);
     QString cheminparametres() const;
 
     const maj::Dependances &dependances() const { return dependances_; }

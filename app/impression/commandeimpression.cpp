@@ -7,8 +7,8 @@
 #include "app/fenetres/entreesortie.h"
 #include "app/impression/apercu.h"
 #include "app/impression/imprimante.h"
-#include "config/dossiers.h"
 #include "app/impression/pdf.h"
+#include "config/dossiers.h"
 #include "output/impression.h"
 
 #include <QComboBox>
@@ -151,7 +151,7 @@ void CommandeImpression::enregistrepdf()
 
 void CommandeImpression::enregistrepdf(const sortie::EntreeImpression &e)
 {
-    QFileDialog dialogue(fenetre_, QStringLiteral("Enregistrer en PDF"), maj::documents(),
+    QFileDialog dialogue(fenetre_, QStringLiteral("Enregistrer en PDF"), config::documents(),
                          QStringLiteral("PDF (*.pdf)"));
     dialogue.setAcceptMode(QFileDialog::AcceptSave);
     dialogue.setDefaultSuffix(QStringLiteral("pdf"));

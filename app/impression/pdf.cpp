@@ -35,7 +35,7 @@ QByteArray pagepdf(const sortie::EntreeImpression &e, const QPageSize &papier)
 QString ecritpdf(const QString &chemin, const QByteArray &pdf)
 {
     // Un dossier absent n'est pas créé pour un PDF : le chemin est sans doute mal tapé.
-    if (!pdf.isEmpty() && QFileInfo(chemin).absoluteDir().exists() && maj::remplacefichier(chemin, pdf))
+    if (!pdf.isEmpty() && QFileInfo(chemin).absoluteDir().exists() && config::remplacefichier(chemin, pdf))
         return {};
     return QStringLiteral("Le fichier « %1 » n'a pas pu être écrit.").arg(QDir::toNativeSeparators(chemin));
 }

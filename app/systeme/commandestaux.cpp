@@ -33,20 +33,20 @@ std::optional<std::pair<QString, QString>> couple(const QString &valeur, const Q
     return std::pair{valeur.left(egal).trimmed(), valeur.mid(egal + 1)};
 }
 
-Statut enregistre(const maj::Emplacements &e, const taux::Saisie &saisie, const QString &complement = {})
+Statut enregistre(const config::Emplacements &e, const taux::Saisie &saisie, const QString &complement = {})
 {
-    const maj::Enregistrement r = maj::enregistresaisie(e, e.taux, saisie, saisie.date);
+    const config::Enregistrement r = config::enregistresaisie(e, e.taux, saisie, saisie.date);
     switch (r.etat) {
-    case maj::Enregistrement::Ecrit:
+    case config::Enregistrement::Ecrit:
         sortie(QStringLiteral("%1%2 dans %3").arg(r.message, complement, QDir::toNativeSeparators(r.fichier)));
         return Fait;
-    case maj::Enregistrement::Inchange:
+    case config::Enregistrement::Inchange:
         sortie(r.message);
         return Fait;
-    case maj::Enregistrement::Refuse:
+    case config::Enregistrement::Refuse:
         erreur(r.message);
         return MauvaiseEntree;
-    case maj::Enregistrement::Echec:
+    case config::Enregistrement::Echec:
         break;
     }
     erreur(r.message);
@@ -69,7 +69,7 @@ void erreur(const QString &texte)
     std::fputs(qPrintable(QStringLiteral("Brunelix : ") + texte + u'\n'), stderr);
 }
 
-Statut taux(const maj::Emplacements &e, const QString &valeur, const QString &source)
+Statut taux(const config::Emplacements &e, const QString &valeur, const QString &source)
 {
     const auto c = couple(valeur, QStringLiteral("--taux"));
     if (!c)
@@ -86,7 +86,7 @@ Statut taux(const maj::Emplacements &e, const QString &valeur, const QString &so
     return enregistre(e, s);
 }
 
-Statut tmop(const maj::Emplacements &e, const QString &valeur, const QString &source)
+Statut tmop(const config::Emplacements &e, const QString &valeur, const QString &source)
 {
     const auto c = couple(valeur, QStringLiteral("--tmop"));
     if (!c)
@@ -104,12 +104,12 @@ Statut tmop(const maj::Emplacements &e, const QString &valeur, const QString &so
     return enregistre(e, s, QStringLiteral(" (%1)").arg(taux::formule(*milliemes)));
 }
 
-Statut retire(const maj::Emplacements &e, const QString &valeur)
+Statut retire(const config::Emplacements &e, const QString &valeur)
 {
     return enregistre(e, nouvelle(taux::Saisie::Retire, valeur.trimmed()));
 }
 
-Statut listetaux(const maj::Emplacements &e)
+Statut listetaux(const config::Emplacements &e)
 {
     taux::TableTaux table;
     table.fichiertaux = e.taux;

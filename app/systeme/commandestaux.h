@@ -7,7 +7,7 @@
 
 #include <QString>
 
-namespace maj {
+namespace config {
 struct Emplacements;
 }
 
@@ -16,10 +16,10 @@ namespace commande {
 enum Statut { Fait = 0, EchecEcriture = 1, MauvaiseEntree = 2 };
 
 // valeur : le texte de l'option (« 2S2024=4,85 », « 2S2024 ») ; source : celui de --source.
-Statut taux(const maj::Emplacements &e, const QString &valeur, const QString &source);
-Statut tmop(const maj::Emplacements &e, const QString &valeur, const QString &source);
-Statut retire(const maj::Emplacements &e, const QString &valeur);
-Statut listetaux(const maj::Emplacements &e);
+Statut taux(const config::Emplacements &e, const QString &valeur, const QString &source);
+Statut tmop(const config::Emplacements &e, const QString &valeur, const QString &source);
+Statut retire(const config::Emplacements &e, const QString &valeur);
+Statut listetaux(const config::Emplacements &e);
 
 // Message sur la sortie d'erreur, précédé de « Brunelix : ».
 void erreur(const QString &texte);

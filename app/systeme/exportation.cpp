@@ -39,7 +39,7 @@ int lance(const commande::Export &e)
 {
     taux::TableTaux table;
     table.fichiertaux =
-        maj::emplacements(commande::dossier(QCoreApplication::arguments()), QCoreApplication::applicationDirPath())
+        config::emplacements(commande::dossier(QCoreApplication::arguments()), QCoreApplication::applicationDirPath())
             .taux;
     const taux::Chargement chargement = taux::chargetaux(table);
     if (chargement != taux::Chargement::Ok) {

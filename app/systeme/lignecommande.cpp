@@ -64,18 +64,18 @@ struct Commande
     const char *nom;
     bool avecvaleur;
     bool avecsource;
-    int (*execute)(const maj::Emplacements &e, const QString &valeur, const QString &source);
+    int (*execute)(const config::Emplacements &e, const QString &valeur, const QString &source);
 };
 
 const std::array<Commande, 4> commandes{{
     {"taux", true, true,
-     [](const maj::Emplacements &e, const QString &v, const QString &s) -> int { return taux(e, v, s); }},
+     [](const config::Emplacements &e, const QString &v, const QString &s) -> int { return taux(e, v, s); }},
     {"tmop", true, true,
-     [](const maj::Emplacements &e, const QString &v, const QString &s) -> int { return tmop(e, v, s); }},
+     [](const config::Emplacements &e, const QString &v, const QString &s) -> int { return tmop(e, v, s); }},
     {"retire", true, false,
-     [](const maj::Emplacements &e, const QString &v, const QString &) -> int { return retire(e, v); }},
+     [](const config::Emplacements &e, const QString &v, const QString &) -> int { return retire(e, v); }},
     {"liste-taux", false, false,
-     [](const maj::Emplacements &e, const QString &, const QString &) -> int { return listetaux(e); }},
+     [](const config::Emplacements &e, const QString &, const QString &) -> int { return listetaux(e); }},
 }};
 
 QCommandLineOption option(const Commande &c)
@@ -174,7 +174,7 @@ int execute(const QStringList &arguments)
         erreur(QStringLiteral("pas de fichier BRUNELIX.TXT dans le dossier « %1 ».").arg(dossier));
         return MauvaiseEntree;
     }
-    const maj::Emplacements e = maj::emplacements(dossier, QCoreApplication::applicationDirPath());
+    const config::Emplacements e = config::emplacements(dossier, QCoreApplication::applicationDirPath());
     const QString nom = QString::fromLatin1(c->nom);
     return c->execute(e, c->avecvaleur ? analyseur.value(nom) : QString(), analyseur.value(source));
 }

@@ -108,7 +108,7 @@ TEST(RapportFatal, FichierIntrouvable)
                 EtatBrunelix etat;
                 // Mode installé : ni le dossier du programme des tests ni les dossiers XDG
                 // temporaires n'ont de fichier des taux.
-                etat.emplacements = maj::emplacements(vide.path(), QCoreApplication::applicationDirPath());
+                etat.emplacements = config::emplacements(vide.path(), QCoreApplication::applicationDirPath());
                 const auto maj = chargeparametres(etat);
                 FormBrunelix f(etat, *maj);
                 f.charge();

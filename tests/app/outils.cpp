@@ -45,7 +45,7 @@ FenetreEssai::FenetreEssai(const QByteArray &taux, QLocale regional, const QByte
     ecrittaux(fichier(), taux);
     if (!ini.isEmpty())
         ecrittaux(dossier.filePath(QStringLiteral("Brunelix.ini")), ini);
-    etat.emplacements = maj::emplacements(dossier.path(), dossier.path()); // portable
+    etat.emplacements = config::emplacements(dossier.path(), dossier.path()); // portable
     maj = chargeparametres(etat, std::move(dependances));
     fenetre = std::make_unique<FormBrunelix>(etat, *maj, std::move(monde));
     demarre = std::make_unique<QSignalSpy>(fenetre.get(), &FormBrunelix::demarre);

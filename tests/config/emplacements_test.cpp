@@ -86,10 +86,10 @@ TEST_P(Emplacement, TrouveEtEcrit)
     }
     for (const auto &[lieu, entrees] : c.fichiers)
         EXPECT_TRUE(QDir().mkpath(QFileInfo(chemins[lieu]).path()) &&
-                    maj::remplacefichier(chemins[lieu], "' " + QByteArray::number(lieu) + "\r\n" + entrees));
+                    config::remplacefichier(chemins[lieu], "' " + QByteArray::number(lieu) + "\r\n" + entrees));
     const QByteArray montre = lit(chemins[c.montre]);
 
-    const maj::Emplacements e = maj::emplacements(QString(c.ligne).replace(u'@', r.path()), r.filePath("p/bin"));
+    const config::Emplacements e = config::emplacements(QString(c.ligne).replace(u'@', r.path()), r.filePath("p/bin"));
     EXPECT_EQ(e.portable, c.portable);
     EXPECT_EQ(e.taux, chemins[c.lu]);
     EXPECT_EQ(e.ecriture, chemins[c.ecrit]);
@@ -103,7 +103,7 @@ TEST_P(Emplacement, TrouveEtEcrit)
     veille.aujourdhui = [] { return QDate(2010, 6, 30); };
     EXPECT_FALSE(maj::verifiemaj({tete, QStringLiteral("http://127.0.0.1:1/"), false, e.ecriture, QString()}, veille));
     std::optional<LimiteFichiers> plein(std::in_place);
-    EXPECT_FALSE(maj::remplacefichier(e.ecriture, "1S2030\t5\r\n"));
+    EXPECT_FALSE(config::remplacefichier(e.ecriture, "1S2030\t5\r\n"));
     plein.reset();
     EXPECT_EQ(QFileInfo::exists(QFileInfo(e.ecriture).path()), dossier);
     // Manuelle : le fichier en usage ; une copie plus ancienne est d'abord gardée à part.
@@ -112,16 +112,16 @@ TEST_P(Emplacement, TrouveEtEcrit)
     const QString nouvelle = QFile::exists(chemins[Sauvegarde])
                                  ? QString(chemins[Sauvegarde]).replace("ancien", "ancien2")
                                  : chemins[Sauvegarde];
-    const QString ouvert = maj::fichiermanuel(e, e.taux);
+    const QString ouvert = config::fichiermanuel(e, e.taux);
     EXPECT_EQ(ouvert, fifo ? e.taux : e.ecriture);
     EXPECT_EQ(lit(ouvert), montre);
     const bool sauvee = !fifo && e.taux != e.ecriture && anciencopie != "(absent)";
     EXPECT_EQ(lit(nouvelle), sauvee ? anciencopie : QByteArray("(absent)"));
     // Automatique et réglages : dossiers créés ; rien qui ne soit un fichier ordinaire n'est remplacé ;
     // aucun autre fichier des taux n'est touché.
-    EXPECT_EQ(maj::remplacefichier(e.ecriture, "1S2030\t5\r\n"), !fifo);
+    EXPECT_EQ(config::remplacefichier(e.ecriture, "1S2030\t5\r\n"), !fifo);
     EXPECT_EQ(QFileInfo(e.ecriture).isFile(), !fifo);
-    maj::ecritparametres({}, e.parametres);
+    config::ecritparametres({}, e.parametres);
     EXPECT_TRUE(QFile::exists(e.parametres));
     for (const auto &[lieu, entrees] : c.fichiers)
         EXPECT_TRUE(chemins[lieu] == e.ecriture || lit(chemins[lieu]).endsWith(entrees)) << lieu;
@@ -172,9 +172,9 @@ TEST(Dossiers, PersonnelSansHome)
     const QByteArray home = qgetenv("HOME");
     const QString attendu = QDir::cleanPath(QFile::decodeName(getpwuid(getuid())->pw_dir));
     qunsetenv("HOME");
-    EXPECT_EQ(maj::dossierpersonnel(), attendu);
+    EXPECT_EQ(config::dossierpersonnel(), attendu);
     qputenv("HOME", "relatif");
-    EXPECT_EQ(maj::dossierpersonnel(), attendu);
+    EXPECT_EQ(config::dossierpersonnel(), attendu);
     qputenv("HOME", home);
 }
 

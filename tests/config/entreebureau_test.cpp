@@ -20,7 +20,7 @@
 
 namespace {
 
-using maj::EntreeBureau;
+using config::EntreeBureau;
 
 const QByteArray entree = "# commentaire = non\n"
                           "Exec=avant tout groupe\n"
@@ -158,8 +158,8 @@ TEST(ApplicationsDefaut, OrdreDesDossiers)
                                  perso + QStringLiteral("perso.desktop"), systeme + QStringLiteral("etc.desktop")};
     const QString ici = QDir::currentPath();
     QDir::setCurrent(maison); // une valeur relative lue telle quelle désignerait ces fichiers
-    EXPECT_EQ(maj::applicationsdefaut(QStringLiteral("text/plain")), attendu);
-    EXPECT_TRUE(maj::applicationsdefaut(QStringLiteral("text/html")).isEmpty());
+    EXPECT_EQ(config::applicationsdefaut(QStringLiteral("text/plain")), attendu);
+    EXPECT_TRUE(config::applicationsdefaut(QStringLiteral("text/html")).isEmpty());
     QDir::setCurrent(ici);
 }
 
@@ -187,7 +187,7 @@ TEST(Documents, DossierDesDocumentsOuMaison)
             ecrit(maison + QStringLiteral("/.config/user-dirs.dirs"), "# xdg-user-dirs\n" + c.userdirs);
         if (*c.cree)
             QDir(maison).mkdir(QString::fromUtf8(c.cree));
-        EXPECT_EQ(maj::documents(), *c.attendu ? maison + u'/' + QString::fromUtf8(c.attendu) : maison) << c.nom;
+        EXPECT_EQ(config::documents(), *c.attendu ? maison + u'/' + QString::fromUtf8(c.attendu) : maison) << c.nom;
     }
 }
 

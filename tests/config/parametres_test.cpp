@@ -19,7 +19,7 @@
 
 namespace {
 
-using maj::Parametres;
+using config::Parametres;
 
 QByteArray litfichier(const QString &chemin)
 {
@@ -52,17 +52,17 @@ TEST_P(Lecture, Valeurs)
 {
     const auto &c = GetParam();
     QTemporaryDir d;
-    const QString chemin = maj::cheminparametres(d.path());
+    const QString chemin = config::cheminparametres(d.path());
     if (!c.contenu.isEmpty())
         ecritfichier(chemin, c.contenu);
     ASSERT_TRUE(!c.fifo || mkfifo(QFile::encodeName(chemin).constData(), 0600) == 0);
-    const Parametres p = maj::litparametres(chemin);
-    EXPECT_EQ(p.adresse, c.adresse.isEmpty() ? maj::adressedefaut() : c.adresse);
+    const Parametres p = config::litparametres(chemin);
+    EXPECT_EQ(p.adresse, c.adresse.isEmpty() ? config::adressedefaut() : c.adresse);
     EXPECT_EQ(p.checkconnection, c.checkconnection);
     EXPECT_EQ(p.checkmaj, c.checkmaj);
     EXPECT_EQ(QFile::exists(chemin), !c.contenu.isEmpty() || c.fifo); // la lecture ne crée rien
     if (c.fifo) {                                                     // lue comme absente, jamais remplacée
-        maj::ecritparametres(p, chemin);
+        config::ecritparametres(p, chemin);
         EXPECT_FALSE(QFileInfo(chemin).isFile());
     }
 }
@@ -94,23 +94,23 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Enregistrement, PremierEnregistrementQuatreLignes)
 {
     QTemporaryDir d;
-    const QString chemin = maj::cheminparametres(d.path());
-    maj::ecritparametres(maj::litparametres(chemin), chemin);
+    const QString chemin = config::cheminparametres(d.path());
+    config::ecritparametres(config::litparametres(chemin), chemin);
     EXPECT_EQ(litfichier(chemin),
-              "[FTP]\r\nADRESS=" + maj::adressedefaut().toUtf8() + "\r\nCHECKCONNECTION=1\r\nCHECKMAJ=0\r\n");
+              "[FTP]\r\nADRESS=" + config::adressedefaut().toUtf8() + "\r\nCHECKCONNECTION=1\r\nCHECKMAJ=0\r\n");
     // Adresse vide : la clé est écrite vide, la lecture suivante redonne le défaut.
-    maj::ecritparametres({QString(), false, true}, chemin);
+    config::ecritparametres({QString(), false, true}, chemin);
     EXPECT_EQ(litfichier(chemin), "[FTP]\r\nADRESS=\r\nCHECKCONNECTION=0\r\nCHECKMAJ=1\r\n");
-    EXPECT_EQ(maj::litparametres(chemin).adresse, maj::adressedefaut());
+    EXPECT_EQ(config::litparametres(chemin).adresse, config::adressedefaut());
 }
 
 TEST(Enregistrement, GardeLeResteDuFichier)
 {
     QTemporaryDir d;
-    const QString chemin = maj::cheminparametres(d.path());
+    const QString chemin = config::cheminparametres(d.path());
     ecritfichier(chemin, "; réglages\n[Autre]\nCLE=valeur gardée\n\n; section de la mise à jour\n[FTP]\n"
                          "CHECKMAJ=1\nAUTRE=x\nADRESS=http://127.0.0.1/vieux\n");
-    maj::ecritparametres({QStringLiteral("http://127.0.0.1/neuf"), true, false}, chemin);
+    config::ecritparametres({QStringLiteral("http://127.0.0.1/neuf"), true, false}, chemin);
     EXPECT_EQ(litfichier(chemin), "; réglages\n[Autre]\nCLE=valeur gardée\n\n; section de la mise à jour\n[FTP]\n"
                                   "CHECKMAJ=0\nAUTRE=x\nADRESS=http://127.0.0.1/neuf\nCHECKCONNECTION=1\n");
 }
@@ -134,13 +134,13 @@ TEST_P(Edition, SeulesLesValeursChangent)
 {
     const auto &c = GetParam();
     QTemporaryDir d;
-    const QString chemin = maj::cheminparametres(d.path());
+    const QString chemin = config::cheminparametres(d.path());
     ecritfichier(chemin, c.avant);
     std::optional<LimiteFichiers> plein;
     if (c.plein)
         plein.emplace();
-    maj::ecritparametres(c.premier, chemin);
-    maj::ecritparametres(c.second, chemin);
+    config::ecritparametres(c.premier, chemin);
+    config::ecritparametres(c.second, chemin);
     plein.reset();
     EXPECT_EQ(litfichier(chemin), c.apres);
     EXPECT_EQ(QDir(d.path()).entryList(QDir::Files | QDir::Hidden).size(), 1); // aucun fichier temporaire laissé
@@ -182,10 +182,10 @@ TEST(Enregistrement, ImpossibleSansEffet)
     QTemporaryDir d;
     // Dossier qui est un fichier ordinaire ; chemin qui nomme un dossier.
     ecritfichier(d.filePath(QStringLiteral("fichier")), "x");
-    const QString chemins[] = {maj::cheminparametres(d.filePath(QStringLiteral("fichier"))), d.path()};
+    const QString chemins[] = {config::cheminparametres(d.filePath(QStringLiteral("fichier"))), d.path()};
     for (const QString &chemin : chemins) {
-        maj::ecritparametres({QStringLiteral("http://127.0.0.1/"), false, true}, chemin);
-        EXPECT_TRUE(maj::lireini(QStringLiteral("FTP"), QStringLiteral("ADRESS"), chemin).isEmpty());
+        config::ecritparametres({QStringLiteral("http://127.0.0.1/"), false, true}, chemin);
+        EXPECT_TRUE(config::lireini(QStringLiteral("FTP"), QStringLiteral("ADRESS"), chemin).isEmpty());
     }
     EXPECT_EQ(litfichier(d.filePath(QStringLiteral("fichier"))), "x");
 }

@@ -395,7 +395,7 @@ TEST(Verification, SaisiePendantLeTelechargementEtRefusNote)
     const QString fichier = d.filePath(QStringLiteral("BRUNELIX.TXT"));
     const QString ini = d.filePath(QStringLiteral("Brunelix.ini"));
     const QByteArray saisi = "' 1S2002 saisi le 08/12/2001\r\n1S2002\t3.3\r\n" + ancien;
-    ASSERT_TRUE(maj::remplacefichier(fichier, ancien));
+    ASSERT_TRUE(config::remplacefichier(fichier, ancien));
     maj::Dependances dep;
     QDate jour = janvier2002;
     dep.aujourdhui = [&] { return jour; };
@@ -403,7 +403,7 @@ TEST(Verification, SaisiePendantLeTelechargementEtRefusNote)
     demande.table.fichiertaux = fichier;
 
     ServeurEssai lent({ServeurEssai::reponse("1S2002\t3\r\n" + ancien)});
-    lent.avantreponse = [&] { ASSERT_TRUE(maj::remplacefichier(fichier, saisi)); };
+    lent.avantreponse = [&] { ASSERT_TRUE(config::remplacefichier(fichier, saisi)); };
     demande.adresse = lent.adresse();
     EXPECT_FALSE(maj::verifiemaj(demande, dep));
     QFile f(fichier);
