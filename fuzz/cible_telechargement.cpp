@@ -5,8 +5,8 @@
 // une liste des années, des clés « 1S2001 » du plus récent au plus ancien, une première
 // clé ni plus ancienne que celle en usage ni après le semestre qui suit aujourd'hui, un
 // premier taux entre 0 et 100 exclus, les suivants de 0 à moins de 100, les semestres en
-// usage tous présents et un dernier taux en usage changé suivi d'une fin de ligne ; et
-// tout corps qui remplit ces conditions est accepté.
+// usage tous présents et une fin de ligne finale, sauf quand la dernière entrée est une entrée
+// en usage (clé et taux) ; et tout corps qui remplit ces conditions est accepté.
 #include "fuzz/commun.h"
 #include "rates/periodes.h"
 #include "rates/tabletaux.h"
@@ -71,11 +71,14 @@ bool sechargecommefichier(const QByteArray &corps, const taux::TableTaux &usage)
         const bool present = periode != table.periodes.cbegin() + table.nbtaux + 1;
         if (!present && !(table.nbtaux == 100 && semestre(usage.periodes[j]) < dernier))
             return false;
-        if (usage.periodes[j] == table.periodes[table.nbtaux] && usage.taux[j] != table.taux[table.nbtaux] &&
-            !corps.endsWith('\n') && !corps.endsWith('\r'))
-            return false;
     }
-    return true;
+    // Sans fin de ligne finale, la dernière entrée doit être une entrée en usage, clé et taux.
+    if (corps.endsWith('\n') || corps.endsWith('\r'))
+        return true;
+    for (int j = 0; j <= usage.nbtaux; ++j)
+        if (usage.periodes[j] == table.periodes[table.nbtaux] && usage.taux[j] == table.taux[table.nbtaux])
+            return true;
+    return false;
 }
 
 } // namespace

@@ -17,6 +17,9 @@ class QTableWidget;
 class QTabWidget;
 class QWidget;
 
+// Propriété de mentiontaux : la mention telle que la copie et l'impression l'écrivent.
+inline constexpr const char *proprietementiontaux = "mention";
+
 struct ControlesPrincipaux
 {
     QPushButton *arret, *imprimer, *Command2, *Command1, *calculatrice;

@@ -9,9 +9,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QVariant>
 
 sortie::EntreeCopie entreecopie(const ControlesPrincipaux &c, const calcul::Tableau &tableau)
 {
     return sortie::entreecopie(tableau, c.semestre[0]->isChecked() ? 1 : 2, c.listeannee->currentText(),
-                               c.montant->text(), sortie::lignesmention(c.mentiontaux->text()));
+                               c.montant->text(),
+                               sortie::lignesmention(c.mentiontaux->property(proprietementiontaux).toString()));
 }

@@ -361,7 +361,11 @@ void FormBrunelix::montremention()
     if (periodeaffichee_)
         m = taux::mention(etat_.table, {periodeaffichee_->annee, periodeaffichee_->semestre},
                           dependances_.maintenant().date());
-    disposition::ajustetexte(c_.mentiontaux, m.texte);
+    // À l'écran, le semestre passe à la ligne après les deux-points plutôt qu'au milieu ; la copie
+    // et l'impression prennent le texte tel quel.
+    c_.mentiontaux->setProperty(proprietementiontaux, m.texte);
+    disposition::ajustetexte(c_.mentiontaux,
+                             QString(m.texte).replace(QStringLiteral(" : "), QStringLiteral("\u00a0:\n")));
     QString bulle;
     for (const QString &paragraphe : m.bulle.split(u'\n', Qt::SkipEmptyParts))
         bulle += QStringLiteral("<p>") + paragraphe.toHtmlEscaped() + QStringLiteral("</p>");

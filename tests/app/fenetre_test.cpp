@@ -145,7 +145,7 @@ TEST(Fenetre, MentionSousLeTaux)
 
     aujourdhui = QDate(2011, 7, 1);
     QTest::mouseClick(e.c().semestre[1], Qt::LeftButton);
-    EXPECT_EQ(mention->text(), QStringLiteral("dernier semestre connu : 1er semestre 2011"));
+    EXPECT_EQ(mention->text(), QStringLiteral("dernier semestre connu\u00a0:\n1er semestre 2011"));
     EXPECT_TRUE(mention->toolTip().contains(QStringLiteral("au 1er semestre 2011")));
     e.choisitannee(QStringLiteral("2011"));
     EXPECT_EQ(imprime(), (QStringList{"taux non officiel", "dernier semestre connu : 1er semestre 2011"}));
@@ -213,7 +213,8 @@ TEST(Fenetre, CopieDuTableau)
     EXPECT_EQ(lignes[15], QStringLiteral("12\t98,14\t99,46\t98,92\t98,39"));
     EXPECT_EQ(lignes[39], QStringLiteral("36\t94,84\t98,47\t96,98\t95,51"));
     // Puis une ligne vide et la mention du taux, comme sous le taux de la fenêtre.
-    EXPECT_EQ(lignes.mid(40), QStringList{""} + e.c().mentiontaux->text().split(u'\n') + QStringList{""});
+    EXPECT_EQ(lignes.mid(40),
+              QStringList{""} + e.c().mentiontaux->property("mention").toString().split(u'\n') + QStringList{""});
     EXPECT_EQ(lignes[41], QStringLiteral("taux non officiel"));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 

@@ -66,8 +66,10 @@ TEST(Calculatrice, LanceeUneSeuleFois)
     FausseCalculatrice faux;
     FenetreEssai e;
     QTest::mouseClick(e.c().calculatrice, Qt::LeftButton);
-    EXPECT_EQ(faux.lancements(), 1);
+    // Le fils lancé ne porte le nom du script qu'une fois son exec fait.
+    EXPECT_TRUE(QTest::qWaitFor([&faux] { return faux.lancements() == 1; }, 10000));
     QTest::mouseClick(e.c().calculatrice, Qt::LeftButton);
+    EXPECT_FALSE(QTest::qWaitFor([&faux] { return faux.lancements() > 1; }, 500));
     EXPECT_EQ(faux.lancements(), 1);
 }
 
