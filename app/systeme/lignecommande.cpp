@@ -120,15 +120,21 @@ const Commande *commandedemandee(const QCommandLineParser &analyseur)
     return trouvee;
 }
 
-} // namespace
-
-void options(int argc, char **argv)
+// Les arguments de main, dans l'encodage du système.
+QStringList argumentsde(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+} // namespace
+
+void options(int argc, char **argv)
+{
     QCommandLineParser analyseur;
-    analyse(analyseur, arguments);
+    analyse(analyseur, argumentsde(argc, argv));
     if (analyseur.isSet(aide)) {
         std::fputs(texteaide, stdout);
         std::exit(0);
@@ -181,11 +187,8 @@ int execute(const QStringList &arguments)
 
 Demande demande(int argc, char **argv)
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
     QCommandLineParser analyseur;
-    analyse(analyseur, arguments);
+    analyse(analyseur, argumentsde(argc, argv));
     if (analyseur.isSet(pdf))
         return Demande::pdf;
     if (analyseur.isSet(texte) || analyseur.isSet(montant) || analyseur.isSet(semestre))
