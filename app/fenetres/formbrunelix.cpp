@@ -15,6 +15,7 @@
 #include "app/fenetres/frmtalven.h"
 #include "app/fenetres/maj.h"
 #include "app/fenetres/miseajour.h"
+#include "app/fenetres/periodeaffichee.h"
 #include "app/fenetres/sequencedemarrage.h"
 #include "app/impression/commandeimpression.h"
 #include "app/systeme/demarrage.h"
@@ -241,7 +242,7 @@ void FormBrunelix::remplitannees()
     const auto r = taux::choixrecharge(etat_.table, avant, c_.semestre[0]->isChecked() ? 1 : 2);
     if (!r)
         return rapportfatal(taux::Chargement::Corrompu, etat_.table.fichiertaux, this);
-    appliqueperiode(r->choix);
+    appliqueperiode(c_, r->choix);
     if (r->suite == taux::Suite::garde)
         montremention();
     else
@@ -250,35 +251,6 @@ void FormBrunelix::remplitannees()
         disposition::ajustetexte(c_.avistaux, QStringLiteral("Taux mis à jour à ") +
                                                   dependances_.maintenant().time().toString(QStringLiteral("HH:mm")));
     montreajout();
-}
-
-taux::ChoixPeriode FormBrunelix::choixaffiche() const
-{
-    taux::ChoixPeriode choix;
-    for (int i = 0; i < c_.listeannee->count(); ++i)
-        choix.annees.append(c_.listeannee->itemText(i));
-    choix.ligne = c_.listeannee->currentIndex();
-    choix.semestre = c_.semestre[0]->isChecked() ? 1 : 2;
-    choix.actifs = {c_.semestre[0]->isEnabled(), c_.semestre[1]->isEnabled()};
-    return choix;
-}
-
-// Écrit un choix dans la liste et les semestres sans lever leurs événements.
-void FormBrunelix::appliqueperiode(const taux::ChoixPeriode &choix)
-{
-    const QSignalBlocker liste(c_.listeannee);
-    const QSignalBlocker premier(c_.semestre[0]);
-    const QSignalBlocker second(c_.semestre[1]);
-    if (choixaffiche().annees != choix.annees) { // une liste ouverte reste ouverte sinon
-        c_.listeannee->clear();
-        c_.listeannee->addItems(choix.annees);
-    }
-    c_.listeannee->setCurrentIndex(choix.ligne);
-    for (int i = 0; i < 2; ++i) {
-        c_.semestre[i]->setEnabled(choix.actifs[i]);
-        c_.semestre[i]->setChecked(choix.semestre == i + 1);
-        c_.semestre[i]->setFocusPolicy(choix.semestre == i + 1 ? Qt::StrongFocus : Qt::ClickFocus);
-    }
 }
 
 bool FormBrunelix::periode(qint16 &annee, int &semestre) const
@@ -293,9 +265,9 @@ bool FormBrunelix::periode(qint16 &annee, int &semestre) const
 
 void FormBrunelix::anneechoisie()
 {
-    taux::ChoixPeriode choix = choixaffiche();
+    taux::ChoixPeriode choix = choixaffiche(c_);
     taux::choisitannee(etat_.table, choix);
-    appliqueperiode(choix);
+    appliqueperiode(c_, choix);
     recalcule();
 }
 

@@ -62,8 +62,6 @@ class FormBrunelix : public QWidget
   private:
     void chargetaux();
     void remplitannees();
-    taux::ChoixPeriode choixaffiche() const;
-    void appliqueperiode(const taux::ChoixPeriode &choix);
     bool periode(qint16 &annee, int &semestre) const;
     void anneechoisie();
     void ongletchange(int precedent);

@@ -22,6 +22,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <optional>
 
 namespace {
@@ -115,7 +117,12 @@ TEST_P(Verification, RemplaceOuGardeIntact)
     gardien.stop();
     plein.reset();
     EXPECT_EQ(remplace, c.remplace);
-    EXPECT_EQ(serveur.requetes, c.requetes);
+    // Une connexion coupée avant que Qt ait lu sa réponse peut être reprise une fois par lui
+    // (machine chargée) : une requête de plus au plus, jamais un fichier remplacé.
+    const bool coupe =
+        std::any_of(c.envois.cbegin(), c.envois.cend(), [](const Envoi &e) { return e.fin == ServeurEssai::Coupe; });
+    EXPECT_GE(serveur.requetes, c.requetes);
+    EXPECT_LE(serveur.requetes, c.requetes + (coupe ? 1 : 0));
     EXPECT_EQ(tests, c.tests);
     EXPECT_EQ(attentes, 0);
     QFile f(d.filePath(QStringLiteral("BRUNELIX.TXT")));
