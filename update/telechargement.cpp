@@ -32,10 +32,9 @@ QNetworkRequest requete(const QUrl &url)
 {
     QNetworkRequest r(url);
     r.setHeader(QNetworkRequest::UserAgentHeader, QByteArrayLiteral("Mozilla"));
+    // Toujours le réseau : Qt envoie alors lui-même « Cache-Control: no-cache » et « Pragma: no-cache ».
     r.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     r.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    r.setRawHeader("Cache-Control", "no-cache");
-    r.setRawHeader("Pragma", "no-cache");
     r.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
     r.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
     r.setMaximumRedirectsAllowed(redirectionsmax);
@@ -76,9 +75,11 @@ Reponse telecharge(const QString &adresse, std::chrono::milliseconds delai)
         reponse->abort();
         boucle.quit();
     });
-    int redirections = 0; // comptées ici aussi
-    QObject::connect(reponse, &QNetworkReply::redirected, reponse, [&](const QUrl &vers) {
-        if (++redirections > redirectionsmax || !schemapermis(reponse->url().resolved(vers))) {
+    // Qt ne suit que http et https, jamais de https vers http ; les redirections sont comptées ici
+    // aussi (Qt 6.4 en laisse passer une de trop).
+    int redirections = 0;
+    QObject::connect(reponse, &QNetworkReply::redirected, reponse, [&] {
+        if (++redirections > redirectionsmax) {
             refuse = true;
             reponse->abort();
         }
