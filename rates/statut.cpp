@@ -115,7 +115,7 @@ Mention mention(const TableTaux &table, const Semestre &semestre, const QDate &a
         const QString libelle = dernier->libelle();
         textes << QStringLiteral("dernier semestre connu : ") + libelle;
         bulles << QStringLiteral("Le fichier des taux s'arrête au %1 : les semestres suivants n'y sont "
-                                 "pas. Pour en ajouter un, « Mise à jour » puis « Mise à jour manuelle ».")
+                                 "pas. Pour en ajouter un : « Ajouter un taux », sous le taux.")
                       .arg(libelle);
     }
     return {textes.join(u'\n'), bulles.join(u'\n')};
