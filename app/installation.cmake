@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 # Installation (cmake --install build --prefix PRÉFIXE) selon GNUInstallDirs : le programme dans bin/,
+# son module des fenêtres dans LIBDIR/brunelix/,
 # le fichier des taux dans share/brunelix/, l'entrée de menu, la fiche AppStream et les icônes sous
 # l'identifiant d'application, la page de manuel, copyright et changelog.gz dans share/doc/brunelix.
 # Chaque fichier passe par install() ou file(INSTALL) : il est dans install_manifest.txt, et la
@@ -10,6 +11,7 @@ set(BRUNELIX_ID org.brunelix.Brunelix)
 set(distribution ${PROJECT_SOURCE_DIR}/app/distribution)
 
 install(TARGETS brunelix RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS brunelixfenetres LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}/brunelix)
 install(FILES ${PROJECT_SOURCE_DIR}/data/BRUNELIX.TXT DESTINATION ${CMAKE_INSTALL_DATADIR}/brunelix)
 
 # Page de manuel et journal des versions, comprimés sans date (paquet reproductible).

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -89,12 +90,14 @@ Exports mesureexports(const QByteArray &fichiertaux, int passages)
 
 Demarrages mesuredemarrages(const QByteArray &fichiertaux, int passages)
 {
-    // Copie portable de Brunelix : ses taux et ses réglages à côté (pas de mise à jour).
+    // Copie portable de Brunelix et de son module : ses taux et ses réglages à côté (pas de mise à jour).
     QTemporaryDir dossier;
     const QString programme = dossier.filePath(QStringLiteral("brunelix"));
+    const QString module = QStringLiteral(BRUNELIX_MODULE);
     QFile taux(dossier.filePath(QStringLiteral("BRUNELIX.TXT")));
     QFile ini(dossier.filePath(QStringLiteral("Brunelix.ini")));
-    if (!QFile::copy(QStringLiteral(BRUNELIX_PROGRAMME), programme) || !taux.open(QIODevice::WriteOnly) ||
+    if (!QFile::copy(QStringLiteral(BRUNELIX_PROGRAMME), programme) ||
+        !QFile::copy(module, dossier.filePath(QFileInfo(module).fileName())) || !taux.open(QIODevice::WriteOnly) ||
         !ini.open(QIODevice::WriteOnly))
         return {};
     taux.write(fichiertaux);

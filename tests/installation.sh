@@ -20,6 +20,9 @@ for f in bin/brunelix share/brunelix/BRUNELIX.TXT share/applications/$id.desktop
          share/doc/brunelix/copyright share/doc/brunelix/changelog.gz; do
     [ -f "$p/$f" ] || echoue "absent : $f"
 done
+# Le module des fenêtres dans le dossier des bibliothèques (lib, lib64 ou lib/<multiarch>).
+compgen -G "$p/lib*/brunelix/brunelixfenetres.so" >/dev/null || compgen -G "$p/lib/*/brunelix/brunelixfenetres.so" \
+    >/dev/null || echoue "absent : module des fenêtres"
 # Le manifeste tient chaque fichier installé, et rien d'autre.
 diff <(cd "$p" && find . -type f -o -type l | sed "s|^\.|$p|" | sort) <(sort "$construction/install_manifest.txt") \
     || echoue "install_manifest.txt ne correspond pas aux fichiers installés"

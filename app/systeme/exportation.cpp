@@ -2,22 +2,18 @@
 // SPDX-FileCopyrightText: 2026 Les auteurs de Brunelix
 #include "app/systeme/exportation.h"
 
-#include "app/disposition/dispositionprincipale.h"
-#include "app/impression/pdf.h"
 #include "app/systeme/lignecommande.h"
-#include "app/systeme/rapport.h"
+#include "app/systeme/textefatal.h"
 #include "config/emplacements.h"
-#include "output/impression.h"
 #include "output/tableausemestre.h"
 #include "rates/tabletaux.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
-#include <QGuiApplication>
 #include <QLocale>
 
 #include <csignal>
 #include <cstdio>
-#include <memory>
 
 namespace {
 
@@ -35,7 +31,7 @@ bool ecritsortie(const QString &texte)
     return std::fflush(stdout) == 0 && ecrit;
 }
 
-int lance(const commande::Export &e)
+int lance(const commande::Export &e, EcritPdf pdf)
 {
     taux::TableTaux table;
     table.fichiertaux =
@@ -59,11 +55,7 @@ int lance(const commande::Export &e)
         erreur(QStringLiteral("la sortie standard n'a pas pris le texte."));
         return 1;
     }
-    sortie::EntreeImpression page;
-    page.copie = t.copie;
-    page.largeurs = largeursgrille(t.copie.colonnes);
-    page.pied = sortie::lignepied(maintenant, QStringLiteral(BRUNELIX_VERSION));
-    const QString echec = ecritpdf(e.pdf, pagepdf(page));
+    const QString echec = pdf ? pdf(e.pdf, t, maintenant) : QStringLiteral("pas d'écriture de PDF ici.");
     if (echec.isEmpty())
         return 0;
     erreur(echec);
@@ -72,24 +64,25 @@ int lance(const commande::Export &e)
 
 } // namespace
 
-int exporte(int argc, char **argv, bool pdf)
+int exporte(EcritPdf pdf)
 {
-    // Limite de taille des fichiers (ulimit -f) : une écriture ratée, pas la fin du programme.
-    std::signal(SIGXFSZ, SIG_IGN);
-    std::unique_ptr<QCoreApplication> application;
-    if (pdf) {
-        // Un PDF demande les polices d'une QGuiApplication ; sans écran, la plateforme offscreen.
-        if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        application = std::make_unique<QGuiApplication>(argc, argv);
-    } else {
-        application = std::make_unique<QCoreApplication>(argc, argv);
-    }
     QString refus;
     const auto e = commande::litexport(QCoreApplication::arguments(), refus);
     if (!e) {
         erreur(refus);
         return 2;
     }
-    return lance(*e);
+    return lance(*e, pdf);
+}
+
+int exportetexte(int argc, char **argv)
+{
+    ignorelimitetaille();
+    QCoreApplication application(argc, argv);
+    return exporte(nullptr);
+}
+
+void ignorelimitetaille()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }

@@ -3,23 +3,8 @@
 #include "app/systeme/rapport.h"
 
 #include "app/systeme/fin.h"
-#include "rates/diagnostic.h"
 
-#include <QDir>
 #include <QMessageBox>
-
-QString textefatal(taux::Chargement cause, const QString &fichier)
-{
-    QString texte = QStringLiteral("Fichier des taux de crédit gratuit introuvable. (Contrôler avant "
-                                   "réinstallation la présence du fichier BRUNELIX.TXT).");
-    if (cause != taux::Chargement::Introuvable) {
-        texte = QStringLiteral("Fichier des taux de crédit gratuit corrompu\n") + QDir::toNativeSeparators(fichier);
-        const QString raison = taux::diagnosticfichier(fichier);
-        if (!raison.isEmpty())
-            texte += u'\n' + raison;
-    }
-    return texte;
-}
 
 void rapportfatal(taux::Chargement cause, const QString &fichier, QWidget *parent)
 {

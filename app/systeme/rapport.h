@@ -4,12 +4,9 @@
 // Rapports fatals sur le fichier des taux : message puis fin immédiate du programme avec
 // le statut 1 (fin::immediate). La fonction revient : l'appelant s'arrête là.
 
-#include "rates/tabletaux.h"
+#include "app/systeme/textefatal.h"
 
 class QWidget;
 
-// Le rapport de fichier corrompu nomme le fichier sur une seconde ligne de son texte, puis
-// la ligne fautive et la raison sur une troisième.
+// Boîte de message au texte de textefatal.
 void rapportfatal(taux::Chargement cause, const QString &fichier, QWidget *parent);
-// Texte de ce rapport, aussi écrit sur la sortie d'erreur par les exports.
-QString textefatal(taux::Chargement cause, const QString &fichier);

@@ -28,7 +28,7 @@ struct Sortie
 };
 
 // Le programme, sans écran ni plateforme imposée, dans la région française de la session.
-Sortie lance(const QStringList &arguments)
+Sortie lance(const QStringList &arguments, const QString &programme = QStringLiteral(BRUNELIX_PROGRAMME))
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char *v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL"})
@@ -36,7 +36,7 @@ Sortie lance(const QStringList &arguments)
     env.insert(QStringLiteral("LANG"), QStringLiteral("fr_FR.UTF-8"));
     QProcess p;
     p.setProcessEnvironment(env);
-    p.start(QStringLiteral(BRUNELIX_PROGRAMME), arguments);
+    p.start(programme, arguments);
     if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
         return {};
     return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
@@ -91,6 +91,25 @@ TEST(Exportation, StatutsEtMessages)
         }
     }
     EXPECT_FALSE(QFileInfo::exists(autre.filePath(QStringLiteral("a.pdf"))));
+}
+
+// Le programme copié sans son module des fenêtres : le texte (Qt Core seul) sort toujours ; le PDF
+// et la fenêtre finissent sur un message et le statut 1.
+TEST(Exportation, ProgrammeSansSonModule)
+{
+    QTemporaryDir seul, taux;
+    const QString programme = seul.filePath(QStringLiteral("brunelix"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(BRUNELIX_PROGRAMME), programme));
+    ecrittaux(taux.filePath(QStringLiteral("BRUNELIX.TXT")), tauxessai);
+    EXPECT_EQ(lance({QStringLiteral("--texte"), taux.path()}, programme).statut, 0);
+    for (const QStringList &arguments :
+         {QStringList{QStringLiteral("--pdf"), seul.filePath(QStringLiteral("a.pdf"))}, QStringList{taux.path()}}) {
+        const Sortie s = lance(arguments, programme);
+        EXPECT_EQ(s.statut, 1);
+        EXPECT_TRUE(s.erreur.contains("module des fenêtres impossible à charger")) << s.erreur.toStdString();
+        EXPECT_TRUE(s.sortie.isEmpty());
+    }
+    EXPECT_FALSE(QFileInfo::exists(seul.filePath(QStringLiteral("a.pdf"))));
 }
 
 // Un PDF sans écran : la plateforme offscreen est choisie par le programme ; entier ou absent.
