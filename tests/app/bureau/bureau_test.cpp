@@ -17,8 +17,20 @@
 
 namespace {
 
+// Parent d'un processus, lu dans /proc ; 0 s'il ne se lit pas.
+qint64 parent(qint64 pid)
+{
+    QFile etat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!etat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray texte = etat.readAll();
+    // « pid (nom) état ppid ... » : le nom peut contenir des blancs, la fin de la parenthèse non.
+    return texte.mid(texte.lastIndexOf(')') + 2).split(' ').value(1).toLongLong();
+}
+
 // Processus vivants (de tout utilisateur) dont la ligne de commande nomme ce fichier : un
-// programme lancé détaché y figure dès le retour du lancement, qui attend son exec.
+// programme lancé détaché y figure dès le retour du lancement, qui attend son exec. Le fils
+// qu'un tel script vient de créer, avant son propre exec, porte la même ligne : il ne compte pas.
 QList<qint64> processus(const QString &fichier)
 {
     QList<qint64> pids;
@@ -28,7 +40,11 @@ QList<qint64> processus(const QString &fichier)
         if (e.toLongLong() > 0 && ligne.open(QIODevice::ReadOnly) && ligne.readAll().split('\0').contains(nom))
             pids << e.toLongLong();
     }
-    return pids;
+    QList<qint64> premiers;
+    for (const qint64 pid : pids)
+        if (!pids.contains(parent(pid)))
+            premiers << pid;
+    return premiers;
 }
 
 // Remplace PATH par un dossier qui ne contient qu'une fausse calculatrice.
