@@ -62,4 +62,16 @@ Detail calculedetail(double taux, qint16 nbmois, const QString &montant, const Q
     return d;
 }
 
+QString texterefus(Refus refus)
+{
+    switch (refus) {
+    case Refus::montant:
+        return QStringLiteral("Détail impossible : le montant ne commence pas par un nombre.");
+    case Refus::taux:
+        return QStringLiteral("Détail impossible : le taux de cette colonne est nul.");
+    default:
+        return QStringLiteral("Détail impossible : le calcul dépasse la capacité des nombres.");
+    }
+}
+
 } // namespace calcul

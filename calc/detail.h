@@ -30,4 +30,7 @@ struct Detail
 // au motif « 0.00 ». Refusé pour un texte sans nombre en tête, un taux nul ou un dépassement.
 Detail calculedetail(double taux, qint16 nbmois, const QString &montant, const QLocale &regional);
 
+// Pourquoi un détail est refusé, en français, pour l'avis montré sous la cellule.
+QString texterefus(Refus refus);
+
 } // namespace calcul

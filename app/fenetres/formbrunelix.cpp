@@ -8,6 +8,7 @@
 #include "app/controles/grille.h"
 #include "app/controles/images.h"
 #include "app/controles/onglets.h"
+#include "app/controles/ordretabulation.h"
 #include "app/disposition/disposition.h"
 #include "app/etat.h"
 #include "app/fenetres/entreesortie.h"
@@ -17,14 +18,15 @@
 #include "app/fenetres/miseajour.h"
 #include "app/fenetres/periodeaffichee.h"
 #include "app/fenetres/sequencedemarrage.h"
+#include "app/fenetres/textessous.h"
 #include "app/impression/commandeimpression.h"
+#include "app/impression/gestesimpression.h"
 #include "app/systeme/demarrage.h"
 #include "app/systeme/fin.h"
 #include "app/systeme/rapport.h"
 #include "calc/detail.h"
 #include "calc/montant.h"
 #include "calc/tableau.h"
-#include "calc/textes.h"
 #include "calc/valeur.h"
 #include "output/copie.h"
 #include "rates/choixperiode.h"
@@ -32,10 +34,9 @@
 #include "rates/semestre.h"
 #include "rates/statut.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,7 +44,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QTabWidget>
 #include <QTableWidget>
 
@@ -51,18 +51,6 @@ namespace {
 
 const QString avistableau =
     QStringLiteral("Calcul impossible pour ce taux ou ce montant : le tableau n'est pas à jour.");
-
-QString avisdetail(calcul::Refus refus)
-{
-    switch (refus) {
-    case calcul::Refus::montant:
-        return QStringLiteral("Détail impossible : le montant ne commence pas par un nombre.");
-    case calcul::Refus::taux:
-        return QStringLiteral("Détail impossible : le taux de cette colonne est nul.");
-    default:
-        return QStringLiteral("Détail impossible : le calcul dépasse la capacité des nombres.");
-    }
-}
 
 } // namespace
 
@@ -94,36 +82,8 @@ FormBrunelix::FormBrunelix(EtatBrunelix &etat, Maj &maj, DependancesFenetre depe
     connect(c_.ajouttaux, &QPushButton::clicked, this, [this] { ouvretaux(this); });
     connect(&maj_, &Maj::tauxdemandes, this, [this] { ouvretaux(&maj_); });
     auto *impression = new CommandeImpression(this, c_, *grille_, tableau_, dependances_);
-    connect(c_.imprimer, &QPushButton::clicked, impression, [this, impression] {
-        if (tableaujuste(c_.imprimer, AvisDiffere::Moment::relache))
-            impression->imprime();
-    });
-    connect(new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this), &QShortcut::activated, impression,
-            [this, impression] {
-                if (tableaujuste(c_.imprimer, AvisDiffere::Moment::appui))
-                    impression->imprime();
-            });
-    // Menu du bouton (clic droit) : le clic simple reste l'impression immédiate.
-    c_.imprimer->setContextMenuPolicy(Qt::ActionsContextMenu);
-    c_.imprimer->setToolTip(QStringLiteral("Imprimer (Ctrl+P) ; clic droit : Imprimer… (Ctrl+Maj+P), "
-                                           "Enregistrer en PDF…"));
-    auto *choix = new QAction(QStringLiteral("Imprimer…"), c_.imprimer);
-    choix->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
-    auto *pdf = new QAction(QStringLiteral("Enregistrer en PDF…"), c_.imprimer);
-    c_.imprimer->addActions({choix, pdf});
-    // Par le raccourci, l'avis attend que la touche remonte ; par le menu, il suit le clic.
-    const auto moment = [] {
-        return QGuiApplication::keyboardModifiers() & Qt::ControlModifier ? AvisDiffere::Moment::appui
-                                                                          : AvisDiffere::Moment::relache;
-    };
-    connect(choix, &QAction::triggered, impression, [this, impression, moment] {
-        if (tableaujuste(c_.imprimer, moment()))
-            impression->imprimeavecchoix();
-    });
-    connect(pdf, &QAction::triggered, impression, [this, impression, moment] {
-        if (tableaujuste(c_.imprimer, moment()))
-            impression->enregistrepdf();
-    });
+    relieimpression(this, c_.imprimer, impression,
+                    [this](AvisDiffere::Moment moment) { return tableaujuste(c_.imprimer, moment); });
     connect(c_.montant, &QLineEdit::textChanged, this, &FormBrunelix::recalcule);
     c_.montant->installEventFilter(this);
     c_.Label1->installEventFilter(this);
@@ -157,24 +117,7 @@ void FormBrunelix::ordretabulation()
 // Tabulation dans l'ordre fixe des contrôles ; un semestre non coché n'est pas un arrêt.
 bool FormBrunelix::focusNextPrevChild(bool suivant)
 {
-    const QWidget *courant = QApplication::focusWidget();
-    const int n = static_cast<int>(ordre_.size());
-    int i = 0;
-    while (i < n && ordre_[i] != courant && ordre_[i]->focusProxy() != courant)
-        ++i;
-    if (i == n) // un enfant d'un contrôle composé
-        for (i = 0; i < n && !ordre_[i]->isAncestorOf(courant);)
-            ++i;
-    if (i == n)
-        i = suivant ? n - 1 : 0;
-    for (int pas = 1; pas <= n; ++pas) {
-        QWidget *w = ordre_[((suivant ? i + pas : i - pas) % n + n) % n];
-        if (w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus)) {
-            w->setFocus(suivant ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-            return true;
-        }
-    }
-    return false;
+    return tabule(ordre_, suivant);
 }
 
 void FormBrunelix::charge()
@@ -291,7 +234,7 @@ void FormBrunelix::recalcule()
     calcul::construittableau(r, c_.montant->text(), QLocale(), tableau_);
     const calcul::Tableau &t = tableau_;
     c_.tauxannuel->setText(t.intitule);
-    montreretenu(t.montant);
+    ::montreretenu(c_, t.montant);
     if (t.colonnes > 0) {
         grille_->setColonnes(t.colonnes);
         for (int p = 1; p <= t.colonnes - 2; ++p)
@@ -317,15 +260,6 @@ bool FormBrunelix::tableaujuste(QWidget *bouton, AvisDiffere::Moment moment)
     return tableaujuste_;
 }
 
-// Le montant retenu, à côté du montant, quand la lecture n'a pas pris tout le texte.
-void FormBrunelix::montreretenu(const calcul::MontantLu &lu)
-{
-    const bool montre = lu.arrete && lu.valeur;
-    const QString valeur = montre ? calcul::textenombre(*lu.valeur, QLocale()) : QString();
-    disposition::ajustetexte(c_.montantretenu, montre ? QStringLiteral("Retenu : ") + valeur : QString());
-    c_.montantretenu->setToolTip(montre ? QStringLiteral("Montant retenu pour le calcul : ") + valeur : QString());
-}
-
 // Sous le taux : taux non officiel, dernier semestre connu ; l'explication en bulle.
 void FormBrunelix::montremention()
 {
@@ -333,15 +267,7 @@ void FormBrunelix::montremention()
     if (periodeaffichee_)
         m = taux::mention(etat_.table, {periodeaffichee_->annee, periodeaffichee_->semestre},
                           dependances_.maintenant().date());
-    // À l'écran, le semestre passe à la ligne après les deux-points plutôt qu'au milieu ; la copie
-    // et l'impression prennent le texte tel quel.
-    c_.mentiontaux->setProperty(proprietementiontaux, m.texte);
-    disposition::ajustetexte(c_.mentiontaux,
-                             QString(m.texte).replace(QStringLiteral(" : "), QStringLiteral("\u00a0:\n")));
-    QString bulle;
-    for (const QString &paragraphe : m.bulle.split(u'\n', Qt::SkipEmptyParts))
-        bulle += QStringLiteral("<p>") + paragraphe.toHtmlEscaped() + QStringLiteral("</p>");
-    c_.mentiontaux->setToolTip(bulle);
+    ::montremention(c_, m);
     montreajout();
 }
 
@@ -403,7 +329,7 @@ void FormBrunelix::calculedetail(qint16 &colonne, qint16 &ligne)
     } else {
         const QModelIndex index = c_.grille->model()->index(ligne - 1, colonne - 1);
         const QRect cellule = c_.grille->visualRect(index);
-        avis_->montre(c_.grille, c_.grille->viewport()->mapToGlobal(cellule.bottomLeft()), avisdetail(d.refus));
+        avis_->montre(c_.grille, c_.grille->viewport()->mapToGlobal(cellule.bottomLeft()), calcul::texterefus(d.refus));
     }
 }
 

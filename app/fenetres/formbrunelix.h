@@ -19,9 +19,6 @@
 #include <optional>
 
 struct EtatBrunelix;
-namespace calcul {
-struct MontantLu;
-}
 class Maj;
 class Grille;
 class Onglets;
@@ -73,7 +70,6 @@ class FormBrunelix : public QWidget
     void majdemarrage();
     bool tableaujuste(QWidget *bouton, AvisDiffere::Moment moment);
     void construitpages();
-    void montreretenu(const calcul::MontantLu &lu);
     void montremention();
     void montreajout();
     void ouvretaux(QWidget *parent);
